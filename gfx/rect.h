@@ -1,0 +1,24 @@
+// Integer rectangles with exclusive right and bottom edges, as GDI has them.
+#pragma once
+#include <algorithm>
+#include <cstdint>
+
+namespace lw {
+
+struct Rect {
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+
+  int32_t Width() const { return right - left; }
+  int32_t Height() const { return bottom - top; }
+  bool IsEmpty() const { return right <= left || bottom <= top; }
+  bool operator==(const Rect&) const = default;
+};
+
+inline Rect Intersect(const Rect& a, const Rect& b) {
+  Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+         std::min(a.bottom, b.bottom)};
+  if (r.IsEmpty()) return Rect{};
+  return r;
+}
+
+}  // namespace lw

@@ -1,0 +1,3 @@
+#include <windows.h>
+
+int main() { return 0; }
