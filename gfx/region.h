@@ -2,6 +2,7 @@
 // edges exclusive. Building and combining cost what the shape's rows cost.
 #pragma once
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "gfx/bitmap.h"
@@ -20,18 +21,33 @@ class Region {
  public:
   struct Span {
     int32_t left, right;  // [left, right)
+    bool operator==(const Span&) const = default;
   };
   struct Band {
     int32_t top, bottom;  // [top, bottom)
     std::vector<Span> spans;
+    bool operator==(const Band&) const = default;
   };
 
   Region() = default;  // empty
-  static Region FromRect(const Rect& r);                          // CreateRectRgn
-  static Region Ellipse(const Rect& bounds);                      // CreateEllipticRgn
-  static Region RoundRect(const Rect& bounds, int32_t ellipseWidth,
-                          int32_t ellipseHeight);                 // CreateRoundRectRgn
-  static Region Polygon(const std::vector<Point>& points);        // CreatePolygonRgn, WINDING
+
+  // CreateRectRgn: the pixels [left, right) x [top, bottom); swapped edges are
+  // put in order first.
+  static Region FromRect(const Rect& r);
+  // CreateEllipticRgn: RoundRect(bounds, width, height).
+  static Region Ellipse(const Rect& bounds);
+  // CreateRoundRectRgn. Like GDI, a rounded region leaves out the last column
+  // and row of its bounds. The corner ellipse is clamped to that smaller box
+  // (so a box no larger than the ellipse gives the inscribed ellipse); below
+  // two pixels on either axis the region is the plain box. The ellipse's
+  // pixels are those a midpoint ellipse rasteriser plots, filled in.
+  static Region RoundRect(const Rect& bounds, int32_t ellipseWidth, int32_t ellipseHeight);
+  // CreatePolygonRgn with the WINDING rule, closed implicitly. Pixel (x, y) is
+  // sampled at the point (x, y) and is inside when the winding number there is
+  // not zero; a sample exactly on an edge counts that edge as lying to its
+  // left, so left and top edges are inside, right and bottom edges outside.
+  // Fewer than three points give the empty region.
+  static Region Polygon(const std::vector<Point>& points);
 
   static Region Combine(const Region& a, const Region& b, CombineMode mode);  // CombineRgn
 
@@ -39,9 +55,26 @@ class Region {
   Rect ClipBox() const;  // GetClipBox; the empty rectangle for an empty region
   bool Contains(int32_t x, int32_t y) const;
   const std::vector<Band>& Bands() const { return bands_; }
+  // Regions are kept in one canonical form, so equal pixel sets compare equal.
+  bool operator==(const Region&) const = default;
 
  private:
+  friend class RegionBuilder;
   std::vector<Band> bands_;
+};
+
+// Builds a region band by band, top to bottom, keeping the canonical form:
+// touching spans merge, empty bands vanish, and a band equal to the one just
+// above it extends that band.
+class RegionBuilder {
+ public:
+  // `spans` must be sorted by left; `top` must not be above the previous band's bottom.
+  void AddBand(int32_t top, int32_t bottom, const std::vector<Region::Span>& spans);
+  Region Finish() { return std::move(region_); }
+
+ private:
+  Region region_;
+  std::vector<Region::Span> merged_;
 };
 
 // Copies `box` of src into the same rectangle of dst, writing only the pixels

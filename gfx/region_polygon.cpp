@@ -1,0 +1,82 @@
+// Polygon regions, winding fill rule.
+#include <algorithm>
+
+#include "gfx/region.h"
+
+namespace lw {
+namespace {
+
+// Regions live in GDI's 28-bit coordinate space; clamping there keeps every
+// product of the edge arithmetic inside 64 bits.
+constexpr int64_t kCoordLimit = 1 << 27;
+
+int64_t Clamp(int32_t v) { return std::clamp<int64_t>(v, -kCoordLimit, kCoordLimit); }
+
+// Smallest integer not below n / d, for d > 0.
+int64_t CeilDiv(int64_t n, int64_t d) { return n >= 0 ? (n + d - 1) / d : -((-n) / d); }
+
+struct Edge {
+  int64_t x0, y0, x1, y1;  // y0 < y1
+  int dir;                 // +1 when the polygon runs downward along it
+};
+
+struct Crossing {
+  int64_t x;  // first sample column at or right of the edge
+  int dir;
+};
+
+}  // namespace
+
+Region Region::Polygon(const std::vector<Point>& points) {
+  if (points.size() < 3) return Region();
+  std::vector<Edge> edges;
+  int64_t top = INT64_MAX, bottom = INT64_MIN;
+  for (size_t k = 0; k < points.size(); ++k) {
+    const Point& p = points[k];
+    const Point& q = points[(k + 1) % points.size()];
+    int64_t px = Clamp(p.x), py = Clamp(p.y), qx = Clamp(q.x), qy = Clamp(q.y);
+    if (py == qy) continue;  // horizontal edges cross no sample row
+    if (py < qy) {
+      edges.push_back(Edge{px, py, qx, qy, +1});
+    } else {
+      edges.push_back(Edge{qx, qy, px, py, -1});
+    }
+    top = std::min({top, py, qy});
+    bottom = std::max({bottom, py, qy});
+  }
+  RegionBuilder out;
+  if (edges.empty()) return out.Finish();
+
+  std::vector<Crossing> crossings;
+  std::vector<Span> spans;
+  for (int64_t y = top; y < bottom; ++y) {
+    crossings.clear();
+    for (const Edge& e : edges) {
+      // Each edge covers the sample rows [y0, y1): a vertex shared by two
+      // edges is counted once, and a bottom edge stays outside.
+      if (y < e.y0 || y >= e.y1) continue;
+      int64_t x = e.x0 + CeilDiv((y - e.y0) * (e.x1 - e.x0), e.y1 - e.y0);
+      crossings.push_back(Crossing{x, e.dir});
+    }
+    std::sort(crossings.begin(), crossings.end(),
+              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    // Sample x has winding number = the sum over crossings at or left of x.
+    spans.clear();
+    int winding = 0;
+    int64_t start = 0;
+    for (size_t c = 0; c < crossings.size();) {
+      int64_t x = crossings[c].x;
+      bool wasInside = winding != 0;
+      for (; c < crossings.size() && crossings[c].x == x; ++c) winding += crossings[c].dir;
+      bool inside = winding != 0;
+      if (inside && !wasInside) start = x;
+      if (!inside && wasInside && x > start) {
+        spans.push_back(Span{static_cast<int32_t>(start), static_cast<int32_t>(x)});
+      }
+    }
+    out.AddBand(static_cast<int32_t>(y), static_cast<int32_t>(y + 1), spans);
+  }
+  return out.Finish();
+}
+
+}  // namespace lw
