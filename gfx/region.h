@@ -48,6 +48,9 @@ class Region {
   // left, so left and top edges are inside, right and bottom edges outside.
   // Fewer than three points give the empty region.
   static Region Polygon(const std::vector<Point>& points);
+  // CreatePolyPolygonRgn with the WINDING rule: the winding numbers of all
+  // the polygons add up, so polygons traced the same way round give their union.
+  static Region PolyPolygon(const std::vector<std::vector<Point>>& polygons);
 
   static Region Combine(const Region& a, const Region& b, CombineMode mode);  // CombineRgn
 

@@ -27,36 +27,50 @@ struct Crossing {
 
 }  // namespace
 
-Region Region::Polygon(const std::vector<Point>& points) {
-  if (points.size() < 3) return Region();
+Region Region::Polygon(const std::vector<Point>& points) { return PolyPolygon({points}); }
+
+Region Region::PolyPolygon(const std::vector<std::vector<Point>>& polygons) {
   std::vector<Edge> edges;
   int64_t top = INT64_MAX, bottom = INT64_MIN;
-  for (size_t k = 0; k < points.size(); ++k) {
-    const Point& p = points[k];
-    const Point& q = points[(k + 1) % points.size()];
-    int64_t px = Clamp(p.x), py = Clamp(p.y), qx = Clamp(q.x), qy = Clamp(q.y);
-    if (py == qy) continue;  // horizontal edges cross no sample row
-    if (py < qy) {
-      edges.push_back(Edge{px, py, qx, qy, +1});
-    } else {
-      edges.push_back(Edge{qx, qy, px, py, -1});
+  for (const std::vector<Point>& points : polygons) {
+    if (points.size() < 3) continue;
+    for (size_t k = 0; k < points.size(); ++k) {
+      const Point& p = points[k];
+      const Point& q = points[(k + 1) % points.size()];
+      int64_t px = Clamp(p.x), py = Clamp(p.y), qx = Clamp(q.x), qy = Clamp(q.y);
+      if (py == qy) continue;  // horizontal edges cross no sample row
+      if (py < qy) {
+        edges.push_back(Edge{px, py, qx, qy, +1});
+      } else {
+        edges.push_back(Edge{qx, qy, px, py, -1});
+      }
+      top = std::min({top, py, qy});
+      bottom = std::max({bottom, py, qy});
     }
-    top = std::min({top, py, qy});
-    bottom = std::max({bottom, py, qy});
   }
   RegionBuilder out;
   if (edges.empty()) return out.Finish();
 
+  // Edges enter the active list at their top row and leave below their last.
+  std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
+  std::vector<const Edge*> active;
+  size_t nextEdge = 0;
   std::vector<Crossing> crossings;
   std::vector<Span> spans;
   for (int64_t y = top; y < bottom; ++y) {
+    // Each edge covers the sample rows [y0, y1): a vertex shared by two edges
+    // is counted once, and a bottom edge stays outside.
+    std::erase_if(active, [y](const Edge* e) { return e->y1 <= y; });
+    if (active.empty() && nextEdge < edges.size() && edges[nextEdge].y0 > y) {
+      y = edges[nextEdge].y0;  // skip the rows between separate polygons
+    }
+    for (; nextEdge < edges.size() && edges[nextEdge].y0 <= y; ++nextEdge) {
+      active.push_back(&edges[nextEdge]);
+    }
     crossings.clear();
-    for (const Edge& e : edges) {
-      // Each edge covers the sample rows [y0, y1): a vertex shared by two
-      // edges is counted once, and a bottom edge stays outside.
-      if (y < e.y0 || y >= e.y1) continue;
-      int64_t x = e.x0 + CeilDiv((y - e.y0) * (e.x1 - e.x0), e.y1 - e.y0);
-      crossings.push_back(Crossing{x, e.dir});
+    for (const Edge* e : active) {
+      int64_t x = e->x0 + CeilDiv((y - e->y0) * (e->x1 - e->x0), e->y1 - e->y0);
+      crossings.push_back(Crossing{x, e->dir});
     }
     std::sort(crossings.begin(), crossings.end(),
               [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
