@@ -1,11 +1,13 @@
-// Our composed frames against ImageMagick's: every GIF here is written by
-// `convert` at run time, and `convert X.gif -coalesce` gives the reference
-// frames as raw RGBA.
+// Our composed frames against ImageMagick's. Every GIF compared here is
+// written by `convert` at run time (its encoder, palettes, interlacing and
+// disposal fields), and `convert X.gif -coalesce` gives the reference frames
+// as raw RGBA. The frames it starts from are palette images of ours, which
+// spares it a colour quantisation per file.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -16,12 +18,20 @@
 
 #include "slideshow/gif_animator.h"
 #include "slideshow/gif_image.h"
+#include "tests/slideshow/gif_builder.h"
 
 namespace lw {
 namespace {
 
+using test::GifBuilder;
+
 // The real ImageMagick; a `convert` earlier on the PATH may be something else.
 constexpr const char* kConvert = "/usr/bin/convert";
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class GifCoalesce : public ::testing::Test {
  protected:
@@ -37,24 +47,29 @@ class GifCoalesce : public ::testing::Test {
 
   std::string Path(const std::string& name) const { return dir_ + "/" + name; }
 
-  // Runs convert with `args`, in which every "OUT" names a file of the temp dir.
+  void Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+    std::ofstream(Path(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  }
+
+  // Runs convert with `args` inside the temp dir.
   void Convert(const std::string& args) {
     std::string cmd = std::string(kConvert) + " " + args + " >/dev/null 2>&1";
     ASSERT_EQ(std::system(("cd " + dir_ + " && " + cmd).c_str()), 0) << cmd;
   }
 
-  static std::vector<uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  GifImage Read(const std::string& gif) {
+    GifImage img;
+    std::string error;
+    EXPECT_TRUE(ReadGif(ReadAll(Path(gif)), img, &error)) << gif << ": " << error;
+    return img;
   }
 
   // Compares every frame of our composition with ImageMagick's coalesced
   // frames. Transparent pixels must be 0 on our side; ImageMagick leaves
   // arbitrary colours under alpha 0, so only the alpha is compared there.
   void ExpectSameFrames(const std::string& gif) {
-    GifImage img;
-    std::string error;
-    ASSERT_TRUE(ReadGif(ReadAll(Path(gif)), img, &error)) << error;
+    GifImage img = Read(gif);
+    ASSERT_FALSE(img.frames.empty());
     Convert(gif + " -coalesce -depth 8 RGBA:frames.rgba");
     std::vector<uint8_t> ref = ReadAll(Path("frames.rgba"));
     const size_t frameBytes = static_cast<size_t>(img.width) * img.height * 4;
@@ -77,107 +92,135 @@ class GifCoalesce : public ::testing::Test {
     }
   }
 
-  GifImage Read(const std::string& gif) {
-    GifImage img;
-    EXPECT_TRUE(ReadGif(ReadAll(Path(gif)), img));
-    return img;
-  }
-
   std::string dir_;
 };
 
+// Indices that vary with the place and the frame, so that a pixel drawn at
+// the wrong spot or from the wrong frame shows.
+std::vector<uint8_t> Pattern(int w, int h, int seed, int colors) {
+  std::vector<uint8_t> v;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) v.push_back(static_cast<uint8_t>((x * 3 + y * 5 + seed) % colors));
+  return v;
+}
+
+const GifBuilder::Palette kSixteen = {0x000080, 0xFFFF00, 0x00FF00, 0xFF0000, 0xFFFFFF, 0x000000, 0x808080, 0x00FFFF,
+                                      0xFF00FF, 0x804000, 0x408000, 0x004080, 0xC0C0C0, 0x400040, 0xFF8000, 0x0080FF};
+
+// Frames of different sizes and places over a full first frame; the third
+// has transparent pixels.
+std::vector<uint8_t> Layers() {
+  return GifBuilder(16, 12, kSixteen, 0)
+      .Image(0, 0, 16, 12, Pattern(16, 12, 0, 16))
+      .Image(3, 2, 6, 4, Pattern(6, 4, 1, 16))
+      .Control(0, 0, 5)
+      .Image(8, 5, 7, 6, Pattern(7, 6, 2, 8))
+      .Image(1, 7, 4, 4, Pattern(4, 4, 3, 16))
+      .Image(6, 3, 5, 5, Pattern(5, 5, 4, 16))
+      .Trailer()
+      .bytes;
+}
+
 struct MagickCase {
   const char* name;
-  const char* args;                           // convert arguments that write OUT.gif
-  std::function<bool(const GifImage&)> uses;  // the feature is really in the file
+  std::vector<uint8_t> source;                // frames ImageMagick starts from
+  std::string args;                           // what it does before writing
+  std::function<bool(const GifImage&)> uses;  // the feature is really in its file
 };
 
 bool AnyFrame(const GifImage& g, const std::function<bool(const GifFrame&)>& p) {
-  for (const GifFrame& f : g.frames)
-    if (p(f)) return true;
-  return false;
+  return std::any_of(g.frames.begin(), g.frames.end(), p);
 }
 
 bool HasDisposal(const GifImage& g, GifDisposal d) {
   return AnyFrame(g, [d](const GifFrame& f) { return f.disposal == d; });
 }
 
-// Frames of different sizes and places over a full first frame, the last one
-// partly transparent.
-#define LW_LAYERS                                                                    \
-  "-size 16x12 xc:navy \\( -size 6x4 xc:yellow -repage +3+2 \\) "                        \
-  "\\( -size 7x6 xc:none -fill lime -draw \"rectangle 1,1 4,3\" -repage +8+5 \\) "       \
-  "\\( -size 4x4 xc:red -repage +1+7 \\) -set delay 5 -loop 0 "
-
 TEST_F(GifCoalesce, ComposedFramesEqualImageMagicks) {
+  std::vector<uint8_t> noise(120 * 90);
+  uint32_t seed = 7;
+  for (uint8_t& v : noise) v = static_cast<uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
+  GifBuilder::Palette all(256);
+  for (uint32_t i = 0; i < 256; ++i) all[i] = i * 0x010305u;
+  // One disposal per frame: each frame cloned with its own, the originals dropped.
+  std::string mixed;
+  const char* perFrame[] = {"Previous", "Background", "Previous", "None", "Background"};
+  for (int k = 0; k < 5; ++k)
+    mixed += "\\( -clone " + std::to_string(k) + " -set dispose " + perFrame[k] + " \\) ";
+  mixed += "-delete 0-4";
+
   const MagickCase cases[] = {
       {"transparency",
-       "-size 12x10 xc:none -fill red -draw \"rectangle 2,2 7,6\" "
-       "\\( -size 12x10 xc:none -fill blue -draw \"circle 6,5 9,5\" \\) "
-       "\\( -size 5x4 xc:none -fill white -draw \"point 1,1\" -repage +6+5 \\) -set dispose None OUT.gif",
-       [](const GifImage& g) { return AnyFrame(g, [](const GifFrame& f) { return f.transparentIndex >= 0; }); }},
-      {"dispose-undefined", LW_LAYERS "-set dispose Undefined OUT.gif",
-       [](const GifImage& g) { return g.frames.size() == 4; }},
-      {"dispose-none", LW_LAYERS "-set dispose None OUT.gif",
-       [](const GifImage& g) { return g.frames.size() == 4; }},
-      {"dispose-background", LW_LAYERS "-set dispose Background OUT.gif",
+       GifBuilder(12, 10, kSixteen, 4)
+           .Control(0, 0, 0).Image(0, 0, 12, 10, Pattern(12, 10, 0, 4))
+           .Control(0, 0, 2).Image(0, 0, 12, 10, Pattern(12, 10, 1, 6))
+           .Control(0, 0, 3).Image(6, 5, 5, 4, Pattern(5, 4, 2, 5))
+           .Trailer().bytes,
+       "-set dispose None",
+       [](const GifImage& g) { return g.frames[0].transparentIndex >= 0 && g.frames[1].transparentIndex >= 0; }},
+      {"dispose-undefined", Layers(), "-set dispose Undefined", [](const GifImage& g) { return g.frames.size() == 5; }},
+      {"dispose-none", Layers(), "-set dispose None", [](const GifImage& g) { return g.frames.size() == 5; }},
+      {"dispose-background", Layers(), "-set dispose Background",
        [](const GifImage& g) { return HasDisposal(g, GifDisposal::kBackground); }},
-      {"dispose-previous", LW_LAYERS "-set dispose Previous OUT.gif",
+      {"dispose-previous", Layers(), "-set dispose Previous",
        [](const GifImage& g) { return HasDisposal(g, GifDisposal::kPrevious); }},
-      {"dispose-mixed",
-       "-size 16x12 xc:navy -dispose Previous \\( -size 6x4 xc:yellow -repage +3+2 \\) "
-       "-dispose Background \\( -size 5x5 xc:red -repage +8+4 \\) -dispose Previous \\( -size 4x4 xc:lime -repage +6+3 \\) "
-       "-dispose None \\( -size 3x3 xc:white -repage +12+1 \\) \\( -size 2x2 xc:black -repage +0+0 \\) OUT.gif",
+      {"dispose-mixed", Layers(), mixed,
        [](const GifImage& g) {
-         return HasDisposal(g, GifDisposal::kPrevious) && HasDisposal(g, GifDisposal::kBackground);
+         return g.frames.size() == 5 && g.frames[0].disposal == GifDisposal::kPrevious &&
+                g.frames[1].disposal == GifDisposal::kBackground && g.frames[2].disposal == GifDisposal::kPrevious &&
+                g.frames[4].disposal == GifDisposal::kBackground;
        }},
       {"first-frame-smaller-than-screen",
-       "-size 6x4 xc:blue -repage 14x9+5+3 \\( -size 3x2 xc:red -repage +0+0 \\) -set dispose None OUT.gif",
-       [](const GifImage& g) { return g.frames[0].rect.left == 5; }},
+       GifBuilder(14, 9, kSixteen, 7)
+           .Image(5, 3, 6, 4, Pattern(6, 4, 0, 16)).Image(0, 0, 3, 2, Pattern(3, 2, 1, 16))
+           .Trailer().bytes,
+       "-set dispose None", [](const GifImage& g) { return g.frames[0].rect.left == 5; }},
       {"first-frame-transparent-and-small",
-       "-size 6x4 xc:blue -fill none -draw \"color 0,0 point\" -repage 14x9+5+3 "
-       "\\( -size 3x2 xc:red -repage +0+0 \\) -set dispose None OUT.gif",
-       [](const GifImage& g) { return g.frames[0].transparentIndex >= 0; }},
+       GifBuilder(14, 9, kSixteen, 7)
+           .Control(0, 0, 1).Image(5, 3, 6, 4, Pattern(6, 4, 0, 16)).Image(0, 0, 3, 2, Pattern(3, 2, 1, 16))
+           .Trailer().bytes,
+       "-set dispose None", [](const GifImage& g) { return g.frames[0].transparentIndex >= 0; }},
       {"interlaced",
-       "-size 23x19 gradient:red-blue \\( -size 23x19 gradient:yellow-black -rotate 90 \\) "
-       "\\( -size 9x3 gradient:white-green -repage +4+5 \\) -interlace GIF OUT.gif",
-       [](const GifImage& g) { return AnyFrame(g, [](const GifFrame& f) { return f.interlaced; }); }},
+       GifBuilder(23, 19, kSixteen)
+           .Image(0, 0, 23, 19, Pattern(23, 19, 0, 16)).Image(4, 5, 9, 3, Pattern(9, 3, 1, 16))
+           .Image(2, 1, 11, 9, Pattern(11, 9, 2, 16)).Image(0, 0, 5, 1, Pattern(5, 1, 3, 16))
+           .Trailer().bytes,
+       "-interlace GIF", [](const GifImage& g) { return g.frames[0].interlaced && g.frames[1].interlaced; }},
       {"local-palettes",
-       "-size 10x8 xc:red \\( -size 10x8 xc:green \\) \\( -size 10x8 gradient:white-black \\) "
-       "\\( -size 4x3 xc:orange -repage +2+2 \\) OUT.gif",
+       GifBuilder(10, 8, {0xFF0000, 0x00FF00})
+           .Image(0, 0, 10, 8, Pattern(10, 8, 0, 2))
+           .Image(0, 0, 10, 8, Pattern(10, 8, 1, 4), {0x0000FF, 0x123456, 0xABCDEF, 0xFFFFFF})
+           .Image(2, 2, 4, 3, Pattern(4, 3, 2, 16), kSixteen)
+           .Trailer().bytes,
+       "-set dispose None",
        [](const GifImage& g) {
          return AnyFrame(g, [&](const GifFrame& f) { return f.paletteOffset != g.frames[0].paletteOffset; });
        }},
       {"full-code-table",
-       "-seed 7 -size 120x90 xc: +noise Random -colors 256 \\( -size 120x90 gradient:red-blue -swirl 200 \\) OUT.gif",
-       [](const GifImage& g) { return g.frames[0].paletteEntries == 256; }},
-      {"gif87a", "-size 9x7 gradient:black-white GIF87:OUT.gif",
+       GifBuilder(120, 90, all).Image(0, 0, 120, 90, noise).Image(0, 0, 120, 90, Pattern(120, 90, 0, 256))
+           .Trailer().bytes,
+       "-set dispose None", [](const GifImage& g) { return g.frames[0].paletteEntries == 256; }},
+      {"gif87a", GifBuilder(9, 7, kSixteen).Image(0, 0, 9, 7, Pattern(9, 7, 0, 16)).Trailer().bytes, "-strip",
        [](const GifImage& g) { return std::string(g.data.begin(), g.data.begin() + 6) == "GIF87a"; }},
   };
   for (const MagickCase& c : cases) {
     SCOPED_TRACE(c.name);
-    std::string gif = std::string(c.name) + ".gif";
-    std::string args = c.args;
-    args.replace(args.find("OUT.gif"), 7, gif);
-    Convert(args);
-    EXPECT_TRUE(c.uses(Read(gif))) << "the file does not exercise " << c.name;
-    ExpectSameFrames(gif);
+    const std::string name = c.name;
+    Write(name + "-source.gif", c.source);
+    Convert(name + "-source.gif " + c.args + " " + (name == "gif87a" ? "GIF87:" : "") + name + ".gif");
+    EXPECT_TRUE(c.uses(Read(name + ".gif"))) << "the file does not exercise " << c.name;
+    ExpectSameFrames(name + ".gif");
   }
 }
 
-TEST_F(GifCoalesce, RenderingBackwardsStartsOver) {
-  Convert(LW_LAYERS "-set dispose Previous OUT.gif");
-  GifImage img = Read("OUT.gif");
-  GifAnimator forward(std::make_shared<GifImage>(img));
-  std::vector<Bitmap> inOrder;
-  for (size_t k = 0; k < img.frames.size(); ++k) inOrder.push_back(forward.Render(k));
-  GifAnimator jumping(std::make_shared<GifImage>(img));
-  for (size_t k : {3, 1, 1, 0, 2, 3, 2})
-    EXPECT_EQ(jumping.Render(k).pixels, inOrder[k].pixels) << "frame " << k;
-}
-
 TEST_F(GifCoalesce, DelaysAndLoopFlagAsWritten) {
-  Convert("-size 4x4 -delay 10 xc:red -delay 20 xc:green -delay 30 xc:blue -loop 0 three.gif");
+  Write("source.gif", GifBuilder(4, 4, kSixteen)
+                          .Image(0, 0, 4, 4, Pattern(4, 4, 0, 16))
+                          .Image(0, 0, 4, 4, Pattern(4, 4, 1, 16))
+                          .Image(0, 0, 4, 4, Pattern(4, 4, 2, 16))
+                          .Trailer()
+                          .bytes);
+  Convert("-delay 10 'source.gif[0]' -delay 20 'source.gif[1]' -delay 30 'source.gif[2]' -loop 0 three.gif");
   GifImage img = Read("three.gif");
   ASSERT_EQ(img.frames.size(), 3u);
   EXPECT_EQ(img.frames[0].delayMs, 100u);
@@ -185,7 +228,7 @@ TEST_F(GifCoalesce, DelaysAndLoopFlagAsWritten) {
   EXPECT_EQ(img.frames[2].delayMs, 300u);
   EXPECT_TRUE(img.loops);
 
-  Convert("-size 4x4 -delay 7 xc:red xc:green -loop 3 counted.gif");
+  Convert("source.gif -set delay 7 -loop 3 counted.gif");
   img = Read("counted.gif");
   EXPECT_EQ(img.frames[1].delayMs, 70u);
   EXPECT_TRUE(img.loops);
@@ -199,15 +242,25 @@ TEST_F(GifCoalesce, DelaysAndLoopFlagAsWritten) {
   ASSERT_TRUE(ReadGif(bytes, img));
   EXPECT_FALSE(img.loops);
   EXPECT_EQ(img.frames.size(), 3u);
-}
 
-TEST_F(GifCoalesce, LongDelaysKeepTheirLength) {
   // 6554 hundredths are 65 540 ms; a 16-bit millisecond field would wrap to 4.
-  Convert("-size 2x2 -delay 6554 xc:red -delay 65535 xc:blue long.gif");
-  GifImage img = Read("long.gif");
+  Convert("-delay 6554 'source.gif[0]' -delay 65535 'source.gif[1]' long.gif");
+  img = Read("long.gif");
   ASSERT_EQ(img.frames.size(), 2u);
   EXPECT_EQ(img.frames[0].delayMs, 65540u);
   EXPECT_EQ(img.frames[1].delayMs, 655350u);
+}
+
+TEST(GifAnimator, RenderingBackwardsStartsOver) {
+  GifImage img;
+  ASSERT_TRUE(ReadGif(Layers(), img));
+  for (GifFrame& f : img.frames) f.disposal = GifDisposal::kPrevious;
+  img.frames[1].disposal = GifDisposal::kBackground;
+  GifAnimator forward(std::make_shared<GifImage>(img));
+  std::vector<Bitmap> inOrder;
+  for (size_t k = 0; k < img.frames.size(); ++k) inOrder.push_back(forward.Render(k));
+  GifAnimator jumping(std::make_shared<GifImage>(img));
+  for (size_t k : {3, 1, 1, 0, 2, 4, 2}) EXPECT_EQ(jumping.Render(k).pixels, inOrder[k].pixels) << "frame " << k;
 }
 
 }  // namespace
