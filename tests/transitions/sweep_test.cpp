@@ -1,0 +1,51 @@
+// Every effect at odd and even sizes and at short and long step counts: it
+// ends, touches nothing outside the frame and leaves the exact new frame.
+#include <gtest/gtest.h>
+
+#include "tests/transitions/test_doubles.h"
+#include "transitions/catalogue.h"
+#include "transitions/transition_state.h"
+
+namespace lw {
+namespace {
+
+struct Size {
+  int32_t w, h;
+};
+
+// Runs whose arithmetic has no result end without the final paint: a grid of
+// zero cells (99 below 8 rows) and a fade strip one pixel wide (117–120 on
+// frames under 11 pixels). Their own tests pin down where they stop.
+bool EndsWithoutFinalPaint(int32_t effect, const Size& s) {
+  if (effect == 99) return s.h < 8;
+  if (effect == 117 || effect == 118) return s.w <= 10;
+  if (effect == 119 || effect == 120) return s.h <= 10;
+  return false;
+}
+
+class TransitionSweep : public TransitionTest, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(TransitionSweep, EndsOnTheNewFrameAndStaysInside) {
+  const int32_t effect = GetParam();
+  const Size sizes[] = {{800, 600}, {1024, 768}, {119, 95}, {801, 601}, {7, 5}};
+  EffectRunOptions options;
+  options.snapshots = false;
+  options.threaded = false;  // the engine tests cover the thread; here the effects count
+  for (const Size& size : sizes) {
+    for (int32_t steps : {4, 32, 200}) {
+      SCOPED_TRACE(testing::Message() << EffectName(effect) << " " << size.w << "x" << size.h << " S=" << steps);
+      const EffectRun run = RunEffectOnMemory(effect, size.w, size.h, steps, options);
+      EXPECT_EQ(TransitionRunning, 0);
+      EXPECT_EQ(CurrentTransition, nullptr);
+      EXPECT_TRUE(OutsideUntouched(run.target, size.w, size.h));
+      if (!EndsWithoutFinalPaint(effect, size)) {
+        EXPECT_TRUE(FrameEquals(run.target, run.newFrame));
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEffects, TransitionSweep, ::testing::Range(1, kEffectCount + 1));
+
+}  // namespace
+}  // namespace lw
