@@ -10,7 +10,7 @@ namespace lw {
 namespace {
 
 constexpr size_t kInflateInSize = 64 * 1024;
-constexpr size_t kInflateOutSize = 256 * 1024;
+constexpr size_t kInflateOutSize = 64 * 1024;
 
 bool RangeInFile(const ByteSource& src, int64_t position, int64_t length) {
   return position >= 0 && length >= 0 && position <= src.Size() && src.Size() - position >= length;
