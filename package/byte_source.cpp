@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#ifdef _WIN32
+#include <share.h>
+#endif
+
 namespace lw {
 namespace {
 
@@ -34,7 +38,12 @@ bool MemorySource::ReadAt(int64_t pos, void* dst, size_t n) {
 }
 
 std::unique_ptr<FileSource> FileSource::Open(const std::string& path) {
+#ifdef _WIN32
+  // Others may read the file while we do, but not change it.
+  std::FILE* f = _fsopen(path.c_str(), "rb", _SH_DENYWR);
+#else
   std::FILE* f = std::fopen(path.c_str(), "rb");
+#endif
   if (!f) return nullptr;
   int64_t size = -1;
   if (SeekTo(f, 0, SEEK_END) == 0) size = Tell(f);

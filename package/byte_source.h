@@ -34,7 +34,8 @@ class MemorySource final : public ByteSource {
   size_t size_;
 };
 
-// A file opened for reading; 64-bit positions on every platform.
+// A file opened for reading, denying writers where the system can; 64-bit
+// positions on every platform.
 class FileSource final : public ByteSource {
  public:
   // Null when the file cannot be opened or measured. The path is a narrow

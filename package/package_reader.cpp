@@ -111,6 +111,14 @@ template PackageError ReadRecords(ByteSource&, const PackageHeader&, const Packa
 template PackageError ReadRecords(ByteSource&, const PackageHeader&, const PackageLayout&,
                                   std::vector<SoundRecord>&);
 
+bool FindPreviewPicture(ByteSource& src, MemberRef& preview) {
+  PackageHeader h;
+  PackageLayout l;
+  if (ReadPackageHeader(src, h, l) != PackageError::None || h.PreviewSize <= 0) return false;
+  preview = PreviewMember(l, h);
+  return true;
+}
+
 PackageError ReadPackage(ByteSource& src, Package& p) {
   PackageError e = ReadPackageHeader(src, p.header, p.layout);
   if (e == PackageError::None) e = ReadPackageTexts(src, p.layout, p.texts);

@@ -11,6 +11,8 @@
 //   std::vector<ItemRecord> items;  ReadRecords(*src, header, layout, items);
 //   (likewise MaskRecord, SoundRecord, and later MelodyRecord)
 //
+// The preview start reads only the header: FindPreviewPicture(*src, member).
+//
 // Any result other than PackageError::None is the package failure the program
 // reports with its one message. Every size and count is checked against the
 // bytes really in the file before anything is allocated, so a damaged file
@@ -59,6 +61,10 @@ PackageError ReadPackageTexts(ByteSource& src, const PackageLayout& layout, Pack
 template <class R>
 PackageError ReadRecords(ByteSource& src, const PackageHeader& header, const PackageLayout& layout,
                          std::vector<R>& out);
+
+// The preview picture of the package at the end of src: false without a
+// package or when PreviewSize is not above 0.
+bool FindPreviewPicture(ByteSource& src, MemberRef& preview);
 
 // Everything at once, for tools and tests.
 struct Package {

@@ -65,6 +65,23 @@ std::span<const Field<MelodyRecord>> MelodyRecord::Fields() { return kMelodyFiel
 std::span<const Field<MaskRecord>> MaskRecord::Fields() { return kMaskFields; }
 std::span<const Field<SoundRecord>> SoundRecord::Fields() { return kSoundFields; }
 
+ItemKind ItemKindOf(const Ext5& ext) {
+  std::string upper = ExtText(ext);
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  static const struct {
+    const char* ext;
+    ItemKind kind;
+  } kKinds[] = {
+      {".GIF", ItemKind::AnimatedGif}, {".ASF", ItemKind::Video}, {".WMV", ItemKind::Video},
+      {".AVI", ItemKind::Video},       {".MPEG", ItemKind::Video}, {".MPG", ItemKind::Video},
+      {".SWF", ItemKind::Flash},       {".FLA", ItemKind::Flash},
+  };
+  for (const auto& k : kKinds)
+    if (upper == k.ext) return k.kind;
+  return ItemKind::StillPicture;
+}
+
 MemberRef PreviewMember(const PackageLayout& layout, const PackageHeader& h) {
   return {false, layout.Start(Section::Preview), h.PreviewSize, h.PreviewSize};
 }

@@ -91,6 +91,12 @@ void EncodeRecord(const R& r, uint8_t* bytes) {
   EncodeFields(R::Fields(), r, bytes);
 }
 
+// How an item is shown, decided by its extension without regard to case:
+// ".GIF" animated picture; ".ASF", ".WMV", ".AVI", ".MPEG", ".MPG" video;
+// ".SWF", ".FLA" Flash movie; anything else a still picture.
+enum class ItemKind { StillPicture, AnimatedGif, Video, Flash };
+ItemKind ItemKindOf(const Ext5& ext);
+
 // Everything an extraction needs about one member.
 struct MemberRef {
   bool compressed = false;
