@@ -51,7 +51,13 @@ void TSlide::Init(int32_t x0, int32_t y0, int32_t steps, double dx, double dy, i
 }
 
 bool TSlide::Step() {
-  if (Steps <= 0) return false;
+  // A spent slide paints nothing more. Repainting its last rectangles would
+  // undo what later parts drew over them: the door opening's old halves end
+  // a little short of leaving the frame, and their folds cover that strip.
+  if (Steps <= 0) {
+    DstRect = SrcRect = Rect{};
+    return false;
+  }
   --Steps;
   X += DX;
   Y += DY;

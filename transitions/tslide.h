@@ -17,7 +17,7 @@ class TSlide : public TransitionPart {
             int32_t top, int32_t right, int32_t bottom, const Bitmap& image);
 
   // Moves, then sets DstRect/SrcRect; the first frame already shows the
-  // first step.
+  // first step. Once no steps are left both become the empty marker.
   bool Step() override;
   // Paints SrcRect of the carried image to DstRect of the target when visible.
   void Paint(TTransThread& t) override;
