@@ -107,6 +107,38 @@ Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {
   return out.Finish();
 }
 
+Region Region::Union(std::vector<Region> parts) {
+  // One sweep down all the parts' bands at once: each stretch of rows between
+  // band edges takes the spans of the bands covering it.
+  std::vector<const Band*> pending;
+  for (const Region& part : parts) {
+    for (const Band& band : part.bands_) pending.push_back(&band);
+  }
+  std::stable_sort(pending.begin(), pending.end(),
+                   [](const Band* a, const Band* b) { return a->top < b->top; });
+  RegionBuilder out;
+  std::vector<const Band*> active;
+  std::vector<Span> row;
+  size_t next = 0;
+  int64_t y = INT64_MIN;
+  while (next < pending.size() || !active.empty()) {
+    std::erase_if(active, [y](const Band* b) { return b->bottom <= y; });
+    if (active.empty() && next < pending.size() && pending[next]->top > y) y = pending[next]->top;
+    for (; next < pending.size() && pending[next]->top <= y; ++next) active.push_back(pending[next]);
+    if (active.empty()) continue;
+    int64_t end = next < pending.size() ? pending[next]->top : INT64_MAX;
+    row.clear();
+    for (const Band* b : active) {
+      end = std::min<int64_t>(end, b->bottom);
+      row.insert(row.end(), b->spans.begin(), b->spans.end());
+    }
+    std::sort(row.begin(), row.end(), [](const Span& a, const Span& b) { return a.left < b.left; });
+    out.AddBand(static_cast<int32_t>(y), static_cast<int32_t>(end), row);
+    y = end;
+  }
+  return out.Finish();
+}
+
 Rect Region::ClipBox() const {
   if (bands_.empty()) return Rect{};
   Rect box{INT32_MAX, bands_.front().top, INT32_MIN, bands_.back().bottom};

@@ -53,6 +53,9 @@ class Region {
   static Region PolyPolygon(const std::vector<std::vector<Point>>& polygons);
 
   static Region Combine(const Region& a, const Region& b, CombineMode mode);  // CombineRgn
+  // The union of many regions, the same as OR-ing them in one by one, in one
+  // pass over all their bands.
+  static Region Union(std::vector<Region> parts);
 
   bool IsEmpty() const { return bands_.empty(); }
   Rect ClipBox() const;  // GetClipBox; the empty rectangle for an empty region

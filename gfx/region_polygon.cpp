@@ -18,6 +18,27 @@ int64_t CeilDiv(int64_t n, int64_t d) { return n >= 0 ? (n + d - 1) / d : -((-n)
 struct Edge {
   int64_t x0, y0, x1, y1;  // y0 < y1
   int dir;                 // +1 when the polygon runs downward along it
+  // Stepping state: x = the first sample column at or right of the edge on
+  // the current row, and e = x (y1 - y0) - the exact crossing's numerator,
+  // in [0, y1 - y0).
+  int64_t x = 0, e = 0, q = 0, r = 0;
+
+  void Start() {
+    const int64_t dy = y1 - y0, dx = x1 - x0;
+    x = x0;
+    e = 0;
+    q = dx >= 0 ? dx / dy : -CeilDiv(-dx, dy);  // floor(dx / dy)
+    r = dx - q * dy;                             // in [0, dy)
+  }
+  void NextRow() {
+    x += q;
+    if (e >= r) {
+      e -= r;
+    } else {
+      x += 1;
+      e += (y1 - y0) - r;
+    }
+  }
 };
 
 struct Crossing {
@@ -53,7 +74,7 @@ Region Region::PolyPolygon(const std::vector<std::vector<Point>>& polygons) {
 
   // Edges enter the active list at their top row and leave below their last.
   std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
-  std::vector<const Edge*> active;
+  std::vector<Edge*> active;
   size_t nextEdge = 0;
   std::vector<Crossing> crossings;
   std::vector<Span> spans;
@@ -65,12 +86,13 @@ Region Region::PolyPolygon(const std::vector<std::vector<Point>>& polygons) {
       y = edges[nextEdge].y0;  // skip the rows between separate polygons
     }
     for (; nextEdge < edges.size() && edges[nextEdge].y0 <= y; ++nextEdge) {
+      edges[nextEdge].Start();
       active.push_back(&edges[nextEdge]);
     }
     crossings.clear();
-    for (const Edge* e : active) {
-      int64_t x = e->x0 + CeilDiv((y - e->y0) * (e->x1 - e->x0), e->y1 - e->y0);
-      crossings.push_back(Crossing{x, e->dir});
+    for (Edge* e : active) {
+      crossings.push_back(Crossing{e->x, e->dir});
+      e->NextRow();
     }
     std::sort(crossings.begin(), crossings.end(),
               [](const Crossing& a, const Crossing& b) { return a.x < b.x; });

@@ -4,6 +4,9 @@
 
 #include "common/arith.h"
 #include "transitions/shape_coords.h"
+#include "transitions/families.h"
+#include "transitions/trans_thread.h"
+#include "transitions/transition_state.h"
 
 namespace lw {
 
@@ -73,6 +76,22 @@ std::optional<Region> EllipseShapes::RegionAt(int64_t i) const {
       return clipped(CoordRect(0, 0, w + 1, 2 * h), Corner(i, w), Corner(i, h));
   }
   return std::nullopt;
+}
+
+void RunEllipseEffect(TTransThread& t, int32_t local) {
+  const int32_t steps = StepCount;
+  if (steps == 0) FailTransition();  // the growth per step is W / 0
+  const EllipseShapes shapes(local, t.Width, t.Height, steps);
+  t.BeginRegionReveal();
+  bool done = false;
+  for (int64_t i = 0; !AbortRequested; ++i) {
+    if (done || SkipRequested) break;
+    t.StartFrame();
+    const std::optional<Region> r = shapes.RegionAt(i);
+    t.RevealFrame(r ? &*r : nullptr, false);
+    done = shapes.LastFrame(i);
+    t.FrameWait();
+  }
 }
 
 }  // namespace lw

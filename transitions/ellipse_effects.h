@@ -9,7 +9,7 @@ namespace lw {
 
 class EllipseShapes {
  public:
-  // local is 1..6; steps must be positive.
+  // local is 1..6; steps must not be 0.
   EllipseShapes(int32_t local, int32_t width, int32_t height, int32_t steps);
 
   // The region of the frame with counter i, already combined with the frame

@@ -5,6 +5,9 @@
 
 #include "common/random.h"
 #include "transitions/shape_coords.h"
+#include "transitions/families.h"
+#include "transitions/trans_thread.h"
+#include "transitions/transition_state.h"
 
 namespace lw {
 
@@ -63,19 +66,33 @@ std::optional<Region> RandomPattern::NextFrame() {
     // An empty order has nothing to wait for.
     if (remaining_ == 0) done_ = true;
   }
-  std::optional<Region> r;
-  const int32_t pieces = grid_ ? per_ : 1;
-  for (int32_t n = 0; n < pieces && remaining_ > 0; ++n) {
+  std::vector<Region> pieces;
+  const int32_t per = grid_ ? per_ : 1;
+  for (int32_t n = 0; n < per && remaining_ > 0; ++n) {
     const int32_t entry = order_[remaining_ - 1];
     --remaining_;
     if (remaining_ == 0) {
       done_ = true;
       order_ = {};
     }
-    Region piece = Piece(entry);
-    r = r ? Region::Combine(*r, piece, CombineMode::kOr) : std::move(piece);
+    pieces.push_back(Piece(entry));
   }
-  return r;
+  if (pieces.empty()) return std::nullopt;
+  return Region::Union(std::move(pieces));
+}
+
+void RunRandomPatternEffect(TTransThread& t, int32_t local) {
+  RandomPattern pattern(local, t.Width, t.Height, StepCount);
+  t.BeginRegionReveal();
+  for (int64_t i = 0; !AbortRequested && !pattern.Done(); ++i) {
+    if (i >= pattern.FrameCap() || SkipRequested) break;
+    t.StartFrame();
+    // A grid of size 0 would divide by zero placing its first piece.
+    if (!pattern.CanPlacePieces()) FailTransition();
+    const std::optional<Region> r = pattern.NextFrame();
+    t.RevealFrame(r ? &*r : nullptr, true);
+    t.FrameWait();
+  }
 }
 
 }  // namespace lw

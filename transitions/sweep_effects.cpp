@@ -4,6 +4,9 @@
 
 #include "common/arith.h"
 #include "transitions/shape_coords.h"
+#include "transitions/families.h"
+#include "transitions/trans_thread.h"
+#include "transitions/transition_state.h"
 
 namespace lw {
 
@@ -63,6 +66,20 @@ void SweepPath::Advance() {
     dy_ = 0;
   }
   done_ = outward_ ? (h0_ <= 0 && g0_ <= 0) : (right_ < left_ || bottom_ < top_);
+}
+
+void RunSweepEffect(TTransThread& t, int32_t local) {
+  const int32_t steps = StepCount;
+  if (steps == 0) FailTransition();  // the speed is H / (0 / 4)
+  SweepPath path(local, t.Width, t.Height, steps);
+  // The block goes straight from the new frame to the target.
+  for (int64_t i = 0; !t.StopRequested() && !path.Done() && i <= 4 * int64_t{steps}; ++i) {
+    t.StartFrame();
+    t.SrcRect = t.DstRect = path.Block();
+    t.PaintFromNew();
+    t.FrameWait();
+    path.Advance();
+  }
 }
 
 }  // namespace lw

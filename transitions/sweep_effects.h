@@ -9,7 +9,7 @@ namespace lw {
 
 class SweepPath {
  public:
-  // local is 1 (inside out) or 2 (outside in); steps must be positive.
+  // local is 1 (inside out) or 2 (outside in); steps must not be 0.
   SweepPath(int32_t local, int32_t width, int32_t height, int32_t steps);
 
   // The block at its current place, clipped to the frame.

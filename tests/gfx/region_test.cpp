@@ -91,6 +91,18 @@ TEST(Region, CombineKeepsOneCanonicalForm) {
   EXPECT_EQ(gap.ClipBox(), (Rect{0, 0, 2, 6}));
 }
 
+TEST(Region, UnionOfManyEqualsOrInOneByOne) {
+  std::vector<Region> parts;
+  Region oneByOne;
+  for (int32_t k = 0; k < 13; ++k) {
+    parts.push_back(Region::Ellipse({k * 7 % 40, k * 11 % 30, k * 7 % 40 + 12, k * 11 % 30 + 9}));
+    oneByOne = Region::Combine(oneByOne, parts.back(), CombineMode::kOr);
+  }
+  EXPECT_EQ(Region::Union(parts), oneByOne);
+  EXPECT_EQ(Region::Union({parts[3]}), parts[3]);
+  EXPECT_TRUE(Region::Union({}).IsEmpty());
+}
+
 TEST(Region, EllipseLeavesOutLastColumnAndRow) {
   // A 5 x 3 box keeps 4 x 2 pixels, too small to show any rounding.
   EXPECT_EQ(Region::Ellipse({0, 0, 5, 3}), Region::FromRect({0, 0, 4, 2}));
