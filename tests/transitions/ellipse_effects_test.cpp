@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/gfx/region_printers.h"
+#include "tests/transitions/shape_reveal_check.h"
 
 namespace lw {
 namespace {
@@ -91,6 +92,44 @@ TEST(EllipseEffects, FramesTogetherCoverTheFrame) {
       EXPECT_EQ(revealed, local == 3 ? Region::FromRect({0, 0, W - 1, H}) : frame)
           << "effect " << 70 + local << " steps " << steps;
     }
+  }
+}
+
+}  // namespace
+}  // namespace lw
+
+namespace lw {
+namespace {
+
+class EllipseEffectsRun : public TransitionTest {};
+
+TEST_F(EllipseEffectsRun, FramesShowTheRegionsSoFar) {
+  const int32_t W = 120, H = 90, S = 12;
+  for (int32_t local = 1; local <= 6; ++local) {
+    SCOPED_TRACE(70 + local);
+    EllipseShapes shapes(local, W, H, S);
+    std::vector<std::optional<Region>> regions;
+    for (int64_t i = 0;; ++i) {
+      regions.push_back(shapes.RegionAt(i));
+      if (shapes.LastFrame(i)) break;
+    }
+    ExpectFramesRevealRegions(RunEffectOnMemory(70 + local, W, H, S), regions);
+  }
+}
+
+TEST_F(EllipseEffectsRun, GrowingEllipseRuns28FramesAt40Steps) {
+  EffectRunOptions options;
+  options.snapshots = false;
+  EffectRun run = RunEffectOnMemory(71, 800, 600, 40, options);
+  EXPECT_EQ(run.waits, 28);
+  EXPECT_TRUE(FrameEquals(run.target, run.newFrame));
+}
+
+TEST_F(EllipseEffectsRun, NoStepsEndSilentlyOnTheOldFrame) {
+  for (int32_t effect = 71; effect <= 76; ++effect) {
+    EffectRun run = RunEffectOnMemory(effect, 40, 30, 0);
+    EXPECT_EQ(run.waits, 0) << effect;
+    EXPECT_TRUE(FrameEquals(run.target, run.oldFrame)) << effect;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/gfx/region_printers.h"
+#include "tests/transitions/shape_reveal_check.h"
 
 namespace lw {
 namespace {
@@ -97,6 +98,48 @@ TEST(PolygonEffects, ChaosStarSpikeTurnsByOneRadian) {
   // and (100 + Round(cos(1 + pi/2) * 10), 50 + Round(sin(1 + pi/2) * 20)) = (92, 61).
   EXPECT_EQ(At(9, 200, 100, 10, 1), Region::Polygon({{100, 50}, {105, 67}, {92, 61}}));
   EXPECT_TRUE(At(9, 200, 100, 10, 0).IsEmpty());
+}
+
+}  // namespace
+}  // namespace lw
+
+namespace lw {
+namespace {
+
+class PolygonEffectsRun : public TransitionTest {};
+
+TEST_F(PolygonEffectsRun, FramesShowTheRegionsSoFar) {
+  const int32_t W = 120, H = 90, S = 10;
+  for (int32_t local = 1; local <= 19; ++local) {
+    SCOPED_TRACE(76 + local);
+    std::vector<std::optional<Region>> regions;
+    for (int64_t i = 0; i <= S;) {
+      regions.push_back(PolygonRegion(local, W, H, S, i));
+      ++i;
+    }
+    ExpectFramesRevealRegions(RunEffectOnMemory(76 + local, W, H, S), regions);
+  }
+}
+
+TEST_F(PolygonEffectsRun, FrameCounts) {
+  EffectRunOptions options;
+  options.snapshots = false;
+  struct Case {
+    int32_t effect, steps, waits;
+  } cases[] = {{77, 40, 41}, {95, 8, 9}, {87, 40, 22}, {87, 41, 23}, {87, 2, 3}, {87, 1, 2}};
+  for (const Case& c : cases) {
+    EffectRun run = RunEffectOnMemory(c.effect, 160, 120, c.steps, options);
+    EXPECT_EQ(run.waits, c.waits) << c.effect << " at " << c.steps;
+    EXPECT_TRUE(FrameEquals(run.target, run.newFrame));
+  }
+}
+
+TEST_F(PolygonEffectsRun, NoStepsEndSilentlyOnTheOldFrame) {
+  for (int32_t effect : {77, 85, 87, 95}) {
+    EffectRun run = RunEffectOnMemory(effect, 40, 30, 0);
+    EXPECT_EQ(run.waits, 0) << effect;
+    EXPECT_TRUE(FrameEquals(run.target, run.oldFrame)) << effect;
+  }
 }
 
 }  // namespace

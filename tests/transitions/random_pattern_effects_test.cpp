@@ -7,6 +7,7 @@
 
 #include "common/random.h"
 #include "tests/gfx/region_printers.h"
+#include "tests/transitions/shape_reveal_check.h"
 
 namespace lw {
 namespace {
@@ -128,6 +129,78 @@ TEST(RandomPatterns, EmptyOrGridlessFrames) {
   EXPECT_FALSE(RandomPattern(3, 100, 3, 40).CanPlacePieces());
   EXPECT_FALSE(RandomPattern(4, 100, 7, 40).CanPlacePieces());
   EXPECT_TRUE(RandomPattern(4, 100, 8, 40).CanPlacePieces());
+}
+
+}  // namespace
+}  // namespace lw
+
+namespace lw {
+namespace {
+
+class RandomPatternsRun : public TransitionTest {};
+
+TEST_F(RandomPatternsRun, FramesShowTheRegionsSoFar) {
+  EffectRunOptions inline_;
+  inline_.threaded = false;  // no re-seeding: the order follows the seed set here
+  for (int32_t local = 1; local <= 5; ++local) {
+    SCOPED_TRACE(95 + local);
+    SetRandSeed(99);
+    RandomPattern pattern(local, 120, 90, 12);
+    std::vector<std::optional<Region>> regions = Frames(pattern);
+    SetRandSeed(99);
+    ExpectFramesRevealRegions(RunEffectOnMemory(95 + local, 120, 90, 12, inline_), regions);
+  }
+}
+
+TEST_F(RandomPatternsRun, EachTransitionDrawsItsOwnOrder) {
+  // The generator is re-seeded from the clock at the start of a transition.
+  auto order = [](uint32_t tick) {
+    EffectRunOptions options;
+    options.startTick = tick;
+    EffectRun run = RunEffectOnMemory(96, 119, 95, 32, options);
+    EXPECT_EQ(run.waits, 32);
+    // The one band each frame adds, by its first row.
+    std::vector<int32_t> rows;
+    for (size_t k = 1; k < run.frames.size() - 1; ++k) {
+      for (int32_t y = 0; y < 95; ++y) {
+        if (run.frames[k].At(0, y) != run.frames[k - 1].At(0, y)) {
+          rows.push_back(y);
+          break;
+        }
+      }
+    }
+    return rows;
+  };
+  std::vector<int32_t> a = order(1000), b = order(1000), c = order(5000);
+  EXPECT_EQ(a.size(), 31u);
+  EXPECT_EQ(a, b);
+  EXPECT_NE(a, c);
+}
+
+TEST_F(RandomPatternsRun, FrameCounts) {
+  EffectRunOptions options;
+  options.snapshots = false;
+  struct Case {
+    int32_t effect, w, h, steps, waits;
+  } cases[] = {
+      {98, 800, 600, 40, 43},  // 1681 cells, 40 a frame
+      {100, 160, 120, 32, 121},
+      {100, 160, 120, 4, 64},  // capped at 4^3 frames
+      {97, 20, 30, 32, 20},
+      {96, 40, 30, 0, 0},      // the cap of 0 frames: straight to the final paint
+  };
+  for (const Case& c : cases) {
+    EffectRun run = RunEffectOnMemory(c.effect, c.w, c.h, c.steps, options);
+    EXPECT_EQ(run.waits, c.waits) << c.effect << " at " << c.steps;
+    EXPECT_TRUE(FrameEquals(run.target, run.newFrame)) << c.effect;
+  }
+}
+
+TEST_F(RandomPatternsRun, GridWithoutCellsEndsSilently) {
+  // 98 on three rows: a grid of size 0, whose first piece would divide by 0.
+  EffectRun run = RunEffectOnMemory(98, 40, 3, 32);
+  EXPECT_EQ(run.waits, 0);
+  EXPECT_TRUE(FrameEquals(run.target, run.oldFrame));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "gfx/region.h"
 #include "tests/gfx/region_printers.h"
+#include "tests/transitions/test_doubles.h"
 
 namespace lw {
 namespace {
@@ -71,6 +72,43 @@ TEST(SweepEffects, InsideOutStopsAtTheFrameCap) {
   std::vector<Rect> blocks = Blocks(1, 1000, 100, 40, &done);
   EXPECT_FALSE(done);
   EXPECT_EQ(blocks.size(), 161u);
+}
+
+}  // namespace
+}  // namespace lw
+
+namespace lw {
+namespace {
+
+class SweepEffectsRun : public TransitionTest {};
+
+TEST_F(SweepEffectsRun, PaintsEachBlockStraightFromTheNewFrame) {
+  EffectRunOptions options;
+  options.snapshots = false;
+  for (int32_t local : {1, 2}) {
+    for (int32_t steps : {8, 40}) {
+      SCOPED_TRACE(testing::Message() << 100 + local << " at " << steps);
+      std::vector<Rect> blocks = Blocks(local, 160, 120, steps);
+      EffectRun run = RunEffectOnMemory(100 + local, 160, 120, steps, options);
+      EXPECT_EQ(run.waits, static_cast<int32_t>(blocks.size()));
+      ASSERT_EQ(run.paints.size(), blocks.size() + 1);
+      for (size_t k = 0; k < blocks.size(); ++k) {
+        EXPECT_EQ(run.paints[k].dst, blocks[k]) << k;
+        EXPECT_EQ(run.paints[k].src, blocks[k]) << k;
+        EXPECT_EQ(run.paints[k].frame, static_cast<int32_t>(k)) << k;
+      }
+      EXPECT_EQ(run.paints.back().dst, (Rect{0, 0, 160, 120}));  // the exact final paint
+      EXPECT_TRUE(FrameEquals(run.target, run.newFrame));
+    }
+  }
+}
+
+TEST_F(SweepEffectsRun, NoStepsEndSilentlyOnTheOldFrame) {
+  for (int32_t effect : {101, 102}) {
+    EffectRun run = RunEffectOnMemory(effect, 40, 30, 0);
+    EXPECT_TRUE(run.paints.empty()) << effect;
+    EXPECT_TRUE(FrameEquals(run.target, run.oldFrame)) << effect;
+  }
 }
 
 }  // namespace
