@@ -4,9 +4,11 @@
 //   package/package_header.h  PackageHeader, kTrailer, Section, PackageLayout
 //   package/package_texts.h   PackageTexts (Title, AboutText, ... Translation)
 //   package/package_records.h ItemRecord, MelodyRecord, MaskRecord,
-//                             SoundRecord, MemberRef, KeepOneRandomEntry
+//                             SoundRecord, ItemKindOf, MemberRef,
+//                             RecordMember, *Member, KeepOneRandomEntry
 //   package/package_reader.h  ReadPackageHeader, ReadPackageTexts,
-//                             ReadRecords<R>, ReadPackage, PackageError
+//                             ReadRecords<R>, ReadPackage,
+//                             FindPreviewPicture, PackageError
 //   package/extract_member.h  ExtractMember
 //   package/temp_files.h      TempFolder, temporary file names, DeleteTempFile
 //   package/package_writer.h  PackageContent, BuildPackage, AppendPackage
