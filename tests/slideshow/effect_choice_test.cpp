@@ -30,24 +30,5 @@ TEST(RandomEffect, HighCodesStayPositive) {
   EXPECT_EQ(RandomEffect("\xC8"), 200);
 }
 
-TEST(TransitionSteps, TableAndRule) {
-  const int32_t w800[] = {800, 600, 400, 200, 100, 60, 40, 20, 8, 4};
-  const int32_t w1024[] = {1024, 768, 400, 256, 128, 64, 32, 16, 8, 4};
-  for (int32_t s = 1; s <= 10; ++s) {
-    EXPECT_EQ(TransitionSteps(s, 800), w800[s - 1]) << s;
-    EXPECT_EQ(TransitionSteps(s, 1024), w1024[s - 1]) << s;
-  }
-  EXPECT_EQ(TransitionSteps(4, 1920), 480);
-  EXPECT_EQ(TransitionSteps(7, 1920), 272);  // 274 down to a multiple of 4
-  EXPECT_EQ(TransitionSteps(3, 1280), 424);  // 426 -> 424
-}
-
-TEST(TransitionSteps, NeverZeroAndSpeedOutsideTheRange) {
-  EXPECT_EQ(TransitionSteps(10, 30), 4);
-  EXPECT_EQ(TransitionSteps(0, 1920), TransitionSteps(1, 1920));
-  EXPECT_EQ(TransitionSteps(-3, 1920), TransitionSteps(1, 1920));
-  EXPECT_EQ(TransitionSteps(11, 800), 4);
-}
-
 }  // namespace
 }  // namespace lw
