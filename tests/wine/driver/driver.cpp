@@ -1,3 +1,233 @@
+// lwdriver: the Windows side of the end-to-end tests. It looks at windows the
+// way a user's tools would and prints what it finds as JSON lines.
+//
+//   lwdriver list [--title T] [--class C] [--all]   top-level windows (visible
+//                                                     ones unless --all)
+//   lwdriver window HWND                             one window, any level
+//   lwdriver click HWND TEXT                         clicks the button TEXT
+//                                                     inside window HWND
+//   lwdriver send HWND MSG WPARAM LPARAM             sends a message, prints
+//                                                     the result
+//   lwdriver host [WIDTH HEIGHT]                     shows a window with a
+//                                                     152 x 112 preview area,
+//                                                     prints both handles and
+//                                                     runs until killed
+//   lwdriver folders                                 the temporary and History
+//                                                     folders, the system version
+//
+// Handles are decimal. A window prints as {"hwnd", "class", "text", "style",
+// "exstyle", "rect" (screen [left, top, right, bottom]), "pos" ([x, y] in the
+// parent's client area), "client" ([width, height]), "parent", "owner",
+// "visible", "enabled", "children" (direct children, same fields, no
+// children of their own)}.
 #include <windows.h>
+#include <shlobj.h>
 
-int main() { return 0; }
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+long long HandleNumber(HWND h) { return static_cast<long long>(reinterpret_cast<intptr_t>(h)); }
+HWND ToHwnd(const char* text) { return reinterpret_cast<HWND>(static_cast<intptr_t>(std::strtoll(text, nullptr, 10))); }
+
+std::string Json(const std::string& s) {
+  std::string out = "\"";
+  std::wstring wide(s.size() + 1, L'\0');
+  const int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), wide.data(),
+                                    static_cast<int>(wide.size()));
+  for (int i = 0; i < n; ++i) {
+    const wchar_t c = wide[i];
+    if (c == L'"' || c == L'\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c >= 0x20 && c < 0x7F) {
+      out += static_cast<char>(c);
+    } else {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+      out += buf;
+    }
+  }
+  return out + "\"";
+}
+
+std::string TextOf(HWND w) {
+  char buf[4096] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000, &copied))
+    GetWindowTextA(w, buf, sizeof buf);
+  return buf;
+}
+
+std::string ClassOf(HWND w) {
+  char buf[256] = {};
+  GetClassNameA(w, buf, sizeof buf);
+  return buf;
+}
+
+std::string Describe(HWND w, bool withChildren) {
+  RECT r{}, c{};
+  GetWindowRect(w, &r);
+  GetClientRect(w, &c);
+  HWND parent = GetAncestor(w, GA_PARENT);
+  if (parent == GetDesktopWindow()) parent = nullptr;
+  POINT pos{r.left, r.top};
+  if (parent) ScreenToClient(parent, &pos);
+  char numbers[512];
+  std::snprintf(numbers, sizeof numbers,
+                "\"hwnd\": %lld, \"style\": %lu, \"exstyle\": %lu, \"rect\": [%ld, %ld, %ld, %ld], "
+                "\"pos\": [%ld, %ld], \"client\": [%ld, %ld], \"parent\": %lld, \"owner\": %lld, "
+                "\"visible\": %s, \"enabled\": %s",
+                HandleNumber(w), static_cast<unsigned long>(GetWindowLongA(w, GWL_STYLE)),
+                static_cast<unsigned long>(GetWindowLongA(w, GWL_EXSTYLE)), r.left, r.top, r.right, r.bottom, pos.x,
+                pos.y, c.right, c.bottom, HandleNumber(parent), HandleNumber(GetWindow(w, GW_OWNER)),
+                IsWindowVisible(w) ? "true" : "false", IsWindowEnabled(w) ? "true" : "false");
+  std::string out = "{";
+  out += numbers;
+  out += ", \"class\": " + Json(ClassOf(w)) + ", \"text\": " + Json(TextOf(w));
+  if (withChildren) {
+    out += ", \"children\": [";
+    bool first = true;
+    for (HWND child = GetWindow(w, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (!first) out += ", ";
+      out += Describe(child, false);
+      first = false;
+    }
+    out += "]";
+  }
+  return out + "}";
+}
+
+void PrintLine(const std::string& line) {
+  std::fputs(line.c_str(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+int List(int argc, char** argv) {
+  const char* title = nullptr;
+  const char* cls = nullptr;
+  bool all = false;
+  for (int i = 0; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--title") && i + 1 < argc) title = argv[++i];
+    else if (!std::strcmp(argv[i], "--class") && i + 1 < argc) cls = argv[++i];
+    else if (!std::strcmp(argv[i], "--all")) all = true;
+  }
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (!all && !IsWindowVisible(w)) continue;
+    if (title && TextOf(w) != title) continue;
+    if (cls && ClassOf(w) != cls) continue;
+    PrintLine(Describe(w, true));
+  }
+  return 0;
+}
+
+std::string WithoutAccelerator(const std::string& s) {
+  std::string out;
+  for (char c : s)
+    if (c != '&') out += c;
+  return out;
+}
+
+HWND FindButton(HWND w, const std::string& text) {
+  for (HWND child = GetWindow(w, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (WithoutAccelerator(TextOf(child)) == text) return child;
+    if (HWND inner = FindButton(child, text)) return inner;
+  }
+  return nullptr;
+}
+
+int Click(HWND w, const std::string& text) {
+  HWND button = FindButton(w, text);
+  if (!button) {
+    PrintLine("{\"clicked\": false}");
+    return 1;
+  }
+  PostMessageA(button, BM_CLICK, 0, 0);
+  PrintLine("{\"clicked\": true, \"button\": " + std::to_string(HandleNumber(button)) + "}");
+  return 0;
+}
+
+int Send(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  const bool answered = SendMessageTimeoutA(w, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+  PrintLine("{\"answered\": " + std::string(answered ? "true" : "false") +
+            ", \"result\": " + std::to_string(static_cast<long long>(result)) + "}");
+  return answered ? 0 : 1;
+}
+
+LRESULT CALLBACK HostProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcA(w, message, wParam, lParam);
+}
+
+int Host(int width, int height) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = HostProc;
+  wc.hInstance = instance;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = "LWPreviewHost";
+  RegisterClassA(&wc);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  wc.lpszClassName = "LWPreviewArea";
+  RegisterClassA(&wc);
+  HWND host = CreateWindowExA(0, "LWPreviewHost", "Preview Host", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 40, 40,
+                              width, height, nullptr, nullptr, instance, nullptr);
+  HWND area = CreateWindowExA(0, "LWPreviewArea", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 152, 112,
+                              host, nullptr, instance, nullptr);
+  PrintLine("{\"host\": " + std::to_string(HandleNumber(host)) + ", \"preview\": " +
+            std::to_string(HandleNumber(area)) + "}");
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}
+
+int Folders() {
+  char temp[MAX_PATH + 1] = {};
+  GetTempPathA(sizeof temp, temp);
+  char history[MAX_PATH] = {};
+  SHGetSpecialFolderPathA(nullptr, history, CSIDL_HISTORY, FALSE);
+  using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+  auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion")));
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  if (rtlGetVersion) rtlGetVersion(&version);
+  PrintLine("{\"temp\": " + Json(temp) + ", \"history\": " + Json(history) + ", \"version\": [" +
+            std::to_string(version.dwMajorVersion) + ", " + std::to_string(version.dwMinorVersion) + "]}");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs("usage: lwdriver list|window|click|send|host|folders ...\n", stderr);
+    return 2;
+  }
+  const std::string command = argv[1];
+  if (command == "list") return List(argc - 2, argv + 2);
+  if (command == "window" && argc == 3) {
+    HWND w = ToHwnd(argv[2]);
+    if (!IsWindow(w)) return 1;
+    PrintLine(Describe(w, true));
+    return 0;
+  }
+  if (command == "click" && argc == 4) return Click(ToHwnd(argv[2]), argv[3]);
+  if (command == "send" && argc == 6)
+    return Send(ToHwnd(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
+                static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
+                static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)));
+  if (command == "host") return Host(argc > 3 ? std::atoi(argv[2]) : 400, argc > 3 ? std::atoi(argv[3]) : 300);
+  if (command == "folders") return Folders();
+  std::fprintf(stderr, "lwdriver: unknown command or arguments: %s\n", command.c_str());
+  return 2;
+}
