@@ -16,8 +16,9 @@ What one Session gives a test:
   they never share a wineserver), WINEDEBUG=-all, no Mono/Gecko prompts;
 - its own Xvfb of the chosen size, and an ALSA default device that discards
   sound (a private HOME with an .asoundrc);
-- launch(program, *args) and wait_exit(proc); every process it started, the
-  wineserver of the prefix and the X server end with the session;
+- launch(program, *args), wait_exit(proc), running_after(proc, s) and
+  stop(proc); every process it started, the wineserver of the prefix and
+  the X server end with the session;
 - driver(...) runs lwdriver.exe and returns its JSON lines; windows(),
   window(hwnd), wait_window(...), wait_no_window(...), click_button(...),
   host_preview() (a window with a 152 x 112 preview area; its handle);
@@ -311,10 +312,14 @@ class Session:
     """One test's world: an X server, the shared prefix to itself, and
     everything started in it, ended on exit."""
 
-    def __init__(self, width=800, height=600, name=None):
+    def __init__(self, width=800, height=600, name=None, display=None):
+        """A private X server of width x height, or the X display named."""
         self.width, self.height = width, height
         self.name = name or "session"
+        self.display = display
         self.procs = []
+        self._driver = None
+        self._driver_out = b""
         self.xvfb = None
         self.lock = None
         self.work = None
@@ -327,7 +332,8 @@ class Session:
         try:
             self.env = _base_env()
             self._kill_wineserver()
-            self.xvfb, self.display = _start_xvfb(self.width, self.height)
+            if not self.display:
+                self.xvfb, self.display = _start_xvfb(self.width, self.height)
             self.env["DISPLAY"] = self.display
             self.work = tempfile.mkdtemp(prefix=self.name + "-", dir=_wine_dir())
         except BaseException:
@@ -377,7 +383,7 @@ class Session:
 
     def launch(self, program, *args):
         """Starts a Windows program (Unix path) with arguments."""
-        p = subprocess.Popen([_loader(), program, *args], env=self.env, stdin=subprocess.DEVNULL,
+        p = subprocess.Popen([_loader(), program, *map(str, args)], env=self.env, stdin=subprocess.DEVNULL,
                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                              start_new_session=True, preexec_fn=_die_with_parent)
         self.procs.append(p)
@@ -402,15 +408,48 @@ class Session:
     # -- the driver -------------------------------------------------------------
 
     def driver(self, *args, timeout=30):
-        """Runs lwdriver.exe; returns its JSON lines as objects."""
-        exe = os.path.join(windows_bin(), "lwdriver.exe")
-        try:
-            r = subprocess.run([_loader(), exe, *map(str, args)], env=self.env, stdin=subprocess.DEVNULL,
-                               capture_output=True, timeout=timeout, preexec_fn=_die_with_parent)
-        except subprocess.TimeoutExpired:
-            raise HarnessError("lwdriver %s did not answer within %g s" % (" ".join(map(str, args)), timeout))
-        return [json.loads(line) for line in r.stdout.decode("utf-8", "replace").splitlines()
-                if line.startswith("{")]
+        """Runs one lwdriver command; returns its JSON lines as objects. One
+        driver process serves the whole session: a Wine process start costs
+        seconds, a query milliseconds."""
+        server = self._driver_server()
+        server.stdin.write(("\t".join(map(str, args)) + "\n").encode())
+        server.stdin.flush()
+        results = []
+        deadline = time.time() + timeout
+        while True:
+            while b"\n" not in self._driver_out:
+                remaining = deadline - time.time()
+                if remaining <= 0 or not select.select([server.stdout], [], [], remaining)[0]:
+                    self._drop_driver()
+                    raise HarnessError("lwdriver %s did not answer within %g s"
+                                       % (" ".join(map(str, args)), timeout))
+                chunk = os.read(server.stdout.fileno(), 65536)
+                if not chunk:
+                    self._drop_driver()
+                    raise HarnessError("lwdriver ended during %s" % " ".join(map(str, args)))
+                self._driver_out += chunk
+            raw, self._driver_out = self._driver_out.split(b"\n", 1)
+            if not raw.startswith(b"{"):
+                continue
+            obj = json.loads(raw.decode("utf-8", "replace"))
+            if list(obj) == ["end"]:
+                return results
+            results.append(obj)
+
+    def _driver_server(self):
+        if self._driver is None or self._driver.poll() is not None:
+            exe = os.path.join(windows_bin(), "lwdriver.exe")
+            self._driver = subprocess.Popen([_loader(), exe, "serve"], env=self.env, stdin=subprocess.PIPE,
+                                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                            start_new_session=True, preexec_fn=_die_with_parent)
+            self._driver_out = b""
+            self.procs.append(self._driver)
+        return self._driver
+
+    def _drop_driver(self):
+        if self._driver is not None:
+            _kill_group(self._driver)
+            self._driver = None
 
     def windows(self, title=None, cls=None, all=False):
         args = ["list"]
@@ -451,11 +490,11 @@ class Session:
         if not r or not r[0].get("clicked"):
             raise HarnessError("no button %r in window %s" % (text, hwnd))
 
-    def host_preview(self, width=400, height=300, timeout=20):
+    def host_preview(self, width=400, height=300, title="Preview Host", timeout=20):
         """Starts the driver's preview host; returns (process, host handle,
         preview area handle)."""
         exe = os.path.join(windows_bin(), "lwdriver.exe")
-        p = self.launch(exe, "host", width, height)
+        p = self.launch(exe, "host", width, height, title)
         deadline = time.time() + timeout
         line = b""
         while not line.endswith(b"\n"):
@@ -545,6 +584,11 @@ def _raise_on_term(signum, frame):
     raise SystemExit("terminated")
 
 
+def stop(p):
+    """Ends a process started by Session.launch, with its process group."""
+    _kill_group(p)
+
+
 def _kill_group(p):
     try:
         os.killpg(p.pid, signal.SIGKILL)
@@ -554,9 +598,12 @@ def _kill_group(p):
         p.wait(10)
     except subprocess.TimeoutExpired:
         pass
-    for stream in (p.stdout, p.stderr):
+    for stream in (p.stdin, p.stdout, p.stderr):
         if stream:
-            stream.close()
+            try:
+                stream.close()
+            except OSError:
+                pass
 
 
 def main():

@@ -8,16 +8,21 @@
 //                                                     inside window HWND
 //   lwdriver send HWND MSG WPARAM LPARAM             sends a message, prints
 //                                                     the result
-//   lwdriver host [WIDTH HEIGHT]                     shows a window with a
+//   lwdriver host [WIDTH HEIGHT [TITLE]]             shows a window with a
 //                                                     152 x 112 preview area,
 //                                                     prints both handles and
 //                                                     runs until killed
 //   lwdriver folders                                 the temporary and History
 //                                                     folders, the system version
+//   lwdriver serve                                   reads commands from stdin,
+//                                                     one per line, arguments
+//                                                     separated by tabs; after
+//                                                     each prints {"end": CODE}
 //
 // Handles are decimal. A window prints as {"hwnd", "class", "text", "style",
 // "exstyle", "rect" (screen [left, top, right, bottom]), "pos" ([x, y] in the
-// parent's client area), "client" ([width, height]), "parent", "owner",
+// parent's client area), "client" ([width, height]), "clientorigin" (screen
+// [x, y] of the client area), "parent", "owner",
 // "visible", "enabled", "children" (direct children, same fields, no
 // children of their own)}.
 #include <windows.h>
@@ -32,7 +37,9 @@
 namespace {
 
 long long HandleNumber(HWND h) { return static_cast<long long>(reinterpret_cast<intptr_t>(h)); }
-HWND ToHwnd(const char* text) { return reinterpret_cast<HWND>(static_cast<intptr_t>(std::strtoll(text, nullptr, 10))); }
+HWND ToHwnd(const std::string& text) {
+  return reinterpret_cast<HWND>(static_cast<intptr_t>(std::strtoll(text.c_str(), nullptr, 10)));
+}
 
 std::string Json(const std::string& s) {
   std::string out = "\"";
@@ -55,11 +62,11 @@ std::string Json(const std::string& s) {
   return out + "\"";
 }
 
+// The text the window holds, read without sending it a message, so a busy
+// program cannot stall the driver.
 std::string TextOf(HWND w) {
   char buf[4096] = {};
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000, &copied))
-    GetWindowTextA(w, buf, sizeof buf);
+  GetWindowTextA(w, buf, sizeof buf);
   return buf;
 }
 
@@ -77,14 +84,17 @@ std::string Describe(HWND w, bool withChildren) {
   if (parent == GetDesktopWindow()) parent = nullptr;
   POINT pos{r.left, r.top};
   if (parent) ScreenToClient(parent, &pos);
+  POINT origin{0, 0};
+  ClientToScreen(w, &origin);
   char numbers[512];
   std::snprintf(numbers, sizeof numbers,
                 "\"hwnd\": %lld, \"style\": %lu, \"exstyle\": %lu, \"rect\": [%ld, %ld, %ld, %ld], "
-                "\"pos\": [%ld, %ld], \"client\": [%ld, %ld], \"parent\": %lld, \"owner\": %lld, "
+                "\"pos\": [%ld, %ld], \"client\": [%ld, %ld], \"clientorigin\": [%ld, %ld], \"parent\": %lld, "
+                "\"owner\": %lld, "
                 "\"visible\": %s, \"enabled\": %s",
                 HandleNumber(w), static_cast<unsigned long>(GetWindowLongA(w, GWL_STYLE)),
                 static_cast<unsigned long>(GetWindowLongA(w, GWL_EXSTYLE)), r.left, r.top, r.right, r.bottom, pos.x,
-                pos.y, c.right, c.bottom, HandleNumber(parent), HandleNumber(GetWindow(w, GW_OWNER)),
+                pos.y, c.right, c.bottom, origin.x, origin.y, HandleNumber(parent), HandleNumber(GetWindow(w, GW_OWNER)),
                 IsWindowVisible(w) ? "true" : "false", IsWindowEnabled(w) ? "true" : "false");
   std::string out = "{";
   out += numbers;
@@ -108,19 +118,19 @@ void PrintLine(const std::string& line) {
   std::fflush(stdout);
 }
 
-int List(int argc, char** argv) {
-  const char* title = nullptr;
-  const char* cls = nullptr;
+int List(const std::vector<std::string>& args) {
+  const std::string* title = nullptr;
+  const std::string* cls = nullptr;
   bool all = false;
-  for (int i = 0; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--title") && i + 1 < argc) title = argv[++i];
-    else if (!std::strcmp(argv[i], "--class") && i + 1 < argc) cls = argv[++i];
-    else if (!std::strcmp(argv[i], "--all")) all = true;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--title" && i + 1 < args.size()) title = &args[++i];
+    else if (args[i] == "--class" && i + 1 < args.size()) cls = &args[++i];
+    else if (args[i] == "--all") all = true;
   }
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     if (!all && !IsWindowVisible(w)) continue;
-    if (title && TextOf(w) != title) continue;
-    if (cls && ClassOf(w) != cls) continue;
+    if (title && TextOf(w) != *title) continue;
+    if (cls && ClassOf(w) != *cls) continue;
     PrintLine(Describe(w, true));
   }
   return 0;
@@ -165,7 +175,7 @@ LRESULT CALLBACK HostProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(w, message, wParam, lParam);
 }
 
-int Host(int width, int height) {
+int Host(int width, int height, const std::string& title) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA wc{};
   wc.lpfnWndProc = HostProc;
@@ -176,7 +186,7 @@ int Host(int width, int height) {
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
   wc.lpszClassName = "LWPreviewArea";
   RegisterClassA(&wc);
-  HWND host = CreateWindowExA(0, "LWPreviewHost", "Preview Host", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 40, 40,
+  HWND host = CreateWindowExA(0, "LWPreviewHost", title.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 40, 40,
                               width, height, nullptr, nullptr, instance, nullptr);
   HWND area = CreateWindowExA(0, "LWPreviewArea", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 152, 112,
                               host, nullptr, instance, nullptr);
@@ -206,28 +216,54 @@ int Folders() {
   return 0;
 }
 
-}  // namespace
+int Run(const std::vector<std::string>& args);
 
-int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fputs("usage: lwdriver list|window|click|send|host|folders ...\n", stderr);
-    return 2;
+// Answers commands until stdin ends: one wine process for a whole test.
+int Serve() {
+  char line[8192];
+  while (std::fgets(line, sizeof line, stdin)) {
+    std::vector<std::string> args(1);
+    for (const char* p = line; *p && *p != '\n' && *p != '\r'; ++p) {
+      if (*p == '\t')
+        args.emplace_back();
+      else
+        args.back() += *p;
+    }
+    const int code = args[0] == "serve" || args[0] == "host" ? 2 : Run(args);
+    PrintLine("{\"end\": " + std::to_string(code) + "}");
   }
-  const std::string command = argv[1];
-  if (command == "list") return List(argc - 2, argv + 2);
-  if (command == "window" && argc == 3) {
-    HWND w = ToHwnd(argv[2]);
+  return 0;
+}
+
+int Run(const std::vector<std::string>& args) {
+  const std::string& command = args[0];
+  if (command == "list") return List(args);
+  if (command == "window" && args.size() == 2) {
+    HWND w = ToHwnd(args[1]);
     if (!IsWindow(w)) return 1;
     PrintLine(Describe(w, true));
     return 0;
   }
-  if (command == "click" && argc == 4) return Click(ToHwnd(argv[2]), argv[3]);
-  if (command == "send" && argc == 6)
-    return Send(ToHwnd(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
-                static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
-                static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0)));
-  if (command == "host") return Host(argc > 3 ? std::atoi(argv[2]) : 400, argc > 3 ? std::atoi(argv[3]) : 300);
+  if (command == "click" && args.size() == 3) return Click(ToHwnd(args[1]), args[2]);
+  if (command == "send" && args.size() == 5)
+    return Send(ToHwnd(args[1]), static_cast<UINT>(std::strtoul(args[2].c_str(), nullptr, 0)),
+                static_cast<WPARAM>(std::strtoull(args[3].c_str(), nullptr, 0)),
+                static_cast<LPARAM>(std::strtoll(args[4].c_str(), nullptr, 0)));
+  if (command == "host")
+    return Host(args.size() > 2 ? std::atoi(args[1].c_str()) : 400, args.size() > 2 ? std::atoi(args[2].c_str()) : 300,
+                args.size() > 3 ? args[3] : "Preview Host");
   if (command == "folders") return Folders();
+  if (command == "serve") return Serve();
   std::fprintf(stderr, "lwdriver: unknown command or arguments: %s\n", command.c_str());
   return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs("usage: lwdriver list|window|click|send|host|folders|serve ...\n", stderr);
+    return 2;
+  }
+  return Run(std::vector<std::string>(argv + 1, argv + argc));
 }
