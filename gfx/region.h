@@ -10,6 +10,10 @@
 
 namespace lw {
 
+// Regions live in GDI's 28-bit coordinate space; polygon vertices are
+// clamped to it, which keeps every product of the edge arithmetic in 64 bits.
+constexpr int32_t kRegionCoordLimit = 1 << 27;
+
 struct Point {
   int32_t x = 0, y = 0;
   bool operator==(const Point&) const = default;

@@ -6,11 +6,7 @@
 namespace lw {
 namespace {
 
-// Regions live in GDI's 28-bit coordinate space; clamping there keeps every
-// product of the edge arithmetic inside 64 bits.
-constexpr int64_t kCoordLimit = 1 << 27;
-
-int64_t Clamp(int32_t v) { return std::clamp<int64_t>(v, -kCoordLimit, kCoordLimit); }
+int64_t Clamp(int32_t v) { return std::clamp<int64_t>(v, -kRegionCoordLimit, kRegionCoordLimit); }
 
 // Smallest integer not below n / d, for d > 0.
 int64_t CeilDiv(int64_t n, int64_t d) { return n >= 0 ? (n + d - 1) / d : -((-n) / d); }

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "common/arith.h"
-#include "transitions/shape_coords.h"
 #include "transitions/families.h"
+#include "transitions/shape_coords.h"
 #include "transitions/trans_thread.h"
 #include "transitions/transition_state.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/arith.h"
-#include "transitions/shape_coords.h"
 #include "transitions/families.h"
+#include "transitions/shape_coords.h"
 #include "transitions/trans_thread.h"
 #include "transitions/transition_state.h"
 
@@ -30,7 +30,9 @@ Region Union(const std::vector<Triangle>& tris) {
   std::vector<std::vector<Point>> polygons;
   for (const Triangle& t : tris) {
     Point a{Coord(t.x1), Coord(t.y1)}, b{Coord(t.x2), Coord(t.y2)}, c{Coord(t.x3), Coord(t.y3)};
-    const int64_t turn = (int64_t{b.x} - a.x) * (int64_t{c.y} - a.y) - (int64_t{b.y} - a.y) * (int64_t{c.x} - a.x);
+    // Coordinates within the region space keep this product exact.
+    const int64_t turn =
+        (int64_t{b.x} - a.x) * (int64_t{c.y} - a.y) - (int64_t{b.y} - a.y) * (int64_t{c.x} - a.x);
     if (turn < 0) std::swap(b, c);
     polygons.push_back({a, b, c});
   }

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "common/random.h"
-#include "transitions/shape_coords.h"
 #include "transitions/families.h"
+#include "transitions/shape_coords.h"
 #include "transitions/trans_thread.h"
 #include "transitions/transition_state.h"
 

@@ -6,12 +6,12 @@
 #include <cstdint>
 
 #include "gfx/rect.h"
+#include "gfx/region.h"
 
 namespace lw {
 
 inline int32_t Coord(int64_t v) {
-  constexpr int64_t kLimit = int64_t{1} << 30;
-  return static_cast<int32_t>(std::clamp(v, -kLimit, kLimit));
+  return static_cast<int32_t>(std::clamp<int64_t>(v, -kRegionCoordLimit, kRegionCoordLimit));
 }
 
 inline Rect CoordRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {

@@ -92,6 +92,20 @@ TEST(PolygonEffects, FramesTogetherCoverTheFrame) {
   }
 }
 
+TEST(PolygonEffects, UnionsOfTriangles) {
+  // 92 at i = 3 S / 4: the corner triangles, traced in opposite senses,
+  // overlap along the edges' middles; the overlap stays revealed and only
+  // the diamond around the centre is left.
+  const int32_t W = 160, H = 120, S = 16;
+  Region diamond = At(16, W, H, S, 12);
+  for (Point p : {Point{80, 0}, Point{80, 119}, Point{0, 60}, Point{159, 60}}) {
+    EXPECT_TRUE(diamond.Contains(p.x, p.y)) << p.x << "," << p.y;
+  }
+  EXPECT_FALSE(diamond.Contains(80, 60));
+  // 93: the four triangles around the centre make up exactly the diamond of their tips.
+  EXPECT_EQ(At(17, W, H, S, 5), Region::Polygon({{80, 60 - 38}, {80 + 50, 60}, {80, 60 + 38}, {80 - 50, 60}}));
+}
+
 TEST(PolygonEffects, ChaosStarSpikeTurnsByOneRadian) {
   // Frame 1 of S = 10 on 200 x 100: spike lengths 10 (i H / S) and 20 (i W / S).
   // Its corners: (100 + Round(cos 1 * 10), 50 + Round(sin 1 * 20)) = (105, 67)
