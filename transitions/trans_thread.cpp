@@ -1,6 +1,5 @@
 #include "transitions/trans_thread.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "common/random.h"
@@ -130,18 +129,10 @@ void TTransThread::RunPartLoop(std::vector<std::unique_ptr<TransitionPart>>& par
 
 void TTransThread::BeginRegionReveal() { CopyRect(WorkImage, WorkImage.BoundsRect(), OldImage, OldImage.BoundsRect()); }
 
-void TTransThread::RevealFrame(const Region* region, bool /*clipBoxCopy*/) {
-  // Both copy boxes hold the whole region within the frame, so the region
-  // alone decides which pixels change.
+void TTransThread::RevealFrame(const Region* region, bool clipBoxCopy) {
   if (region) {
-    for (const Region::Band& band : region->Bands()) {
-      const int32_t top = std::max(band.top, 0), bottom = std::min(band.bottom, Height);
-      for (int32_t y = top; y < bottom; ++y)
-        for (const Region::Span& span : band.spans) {
-          const int32_t left = std::max(span.left, 0), right = std::min(span.right, Width);
-          if (left < right) std::copy(NewImage.Row(y) + left, NewImage.Row(y) + right, WorkImage.Row(y) + left);
-        }
-    }
+    const Rect box = clipBoxCopy ? region->ClipBox() : Rect{0, 0, Width, Height};
+    CopyThroughRegion(WorkImage, NewImage, *region, box);
   }
   SrcRect = DstRect = Rect{0, 0, Width, Height};
   PaintFromWork();

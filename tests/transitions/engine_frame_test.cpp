@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "gfx/copy.h"
+#include "gfx/region.h"
 #include "gfx/sample_pictures.h"
 #include "tests/transitions/test_doubles.h"
 #include "transitions/trans_thread.h"
@@ -134,6 +136,36 @@ TEST_F(EngineFrameTest, PartLoopLeavesAfterTheFrameInWhichAStopIsSeen) {
   t.RunPartLoop(parts);
   EXPECT_EQ(naps.size(), 2u);
   EXPECT_EQ(target.paints.size(), 3u);
+}
+
+}  // namespace
+}  // namespace lw
+
+namespace lw {
+namespace {
+
+TEST_F(EngineFrameTest, RegionRevealAccumulatesInTheWorkImageAndPaintsItWhole) {
+  const Bitmap old = SampleOldPicture(16, 8);
+  CopyRect(target.surface, old.BoundsRect(), old, old.BoundsRect());
+  TTransThread t = Worker(0);
+  t.BeginRegionReveal();
+  EXPECT_EQ(t.WorkImage.pixels, old.pixels);
+
+  const Region left = Region::FromRect(Rect{-5, 0, 4, 8});     // sticks out of the frame
+  const Region right = Region::FromRect(Rect{12, 2, 16, 6});
+  t.RevealFrame(&left, true);
+  t.RevealFrame(&right, false);
+  t.RevealFrame(nullptr, true);
+  ASSERT_EQ(target.paints.size(), 3u);
+  for (const PaintRecord& p : target.paints) {
+    EXPECT_EQ(p.dst, (Rect{0, 0, 16, 8}));
+    EXPECT_EQ(p.src, (Rect{0, 0, 16, 8}));
+  }
+  for (int32_t y = 0; y < 8; ++y)
+    for (int32_t x = 0; x < 16; ++x) {
+      const bool revealed = x < 4 || (x >= 12 && y >= 2 && y < 6);
+      EXPECT_EQ(target.surface.At(x, y), revealed ? t.NewImage.At(x, y) : old.At(x, y)) << x << "," << y;
+    }
 }
 
 }  // namespace
