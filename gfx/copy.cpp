@@ -25,6 +25,7 @@ void CopyRect(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& s
     } else {
       const uint32_t* s = src.Row(sy);
       const int32_t* xs = mx.src.data();
+#pragma GCC unroll 4
       for (size_t i = 0; i < n; ++i) d[i] = s[xs[i]];
     }
     prevSrcRow = sy;

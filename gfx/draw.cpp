@@ -1,6 +1,7 @@
 #include "gfx/draw.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "gfx/axis_map.h"
@@ -10,22 +11,37 @@
 namespace lw {
 namespace {
 
-// Weighted mean of two pixels, weight w/256 on b; two channels per multiply.
-inline uint32_t Lerp(uint32_t a, uint32_t b, uint32_t w) {
-  const uint32_t v = 256 - w;
-  const uint32_t rb = (((a & 0x00FF00FFu) * v + (b & 0x00FF00FFu) * w) >> 8) & 0x00FF00FFu;
-  const uint32_t ag = (((a >> 8) & 0x00FF00FFu) * v + ((b >> 8) & 0x00FF00FFu) * w) & 0xFF00FF00u;
-  return rb | ag;
-}
-
-void LinearRow(uint32_t* out, const uint32_t* r0, const uint32_t* r1, uint32_t wy, const LinearAxis& ax) {
-  const size_t n = ax.w.size();
-  for (size_t i = 0; i < n; ++i) {
-    const uint32_t top = Lerp(r0[ax.i0[i]], r0[ax.i1[i]], ax.w[i]);
-    const uint32_t bottom = Lerp(r1[ax.i0[i]], r1[ax.i1[i]], ax.w[i]);
-    out[i] = Lerp(top, bottom, wy);
+// Bilinear sampling along one destination row: the two source rows are
+// first mixed over the columns the row reads, then each destination pixel
+// mixes its two neighbouring columns of that mix.
+class LinearRows {
+ public:
+  explicit LinearRows(const LinearAxis& ax) : ax_(ax), first_(ax.i0.front()), w4_(4 * ax.w.size()) {
+    // The columns rise with the destination: first_ .. i1.back() are read.
+    mixed_.resize(static_cast<size_t>(ax.i1.back() - first_ + 1));
+    left_.resize(ax.w.size());
+    right_.resize(ax.w.size());
+    for (size_t i = 0; i < ax.w.size(); ++i)
+      for (int c = 0; c < 4; ++c) w4_[4 * i + c] = static_cast<uint16_t>(ax.w[i]);
   }
-}
+
+  void Row(uint32_t* out, const uint32_t* r0, const uint32_t* r1, uint32_t wy) {
+    LerpRows(mixed_.data(), r0 + first_, r1 + first_, static_cast<int32_t>(mixed_.size()), wy);
+    const uint32_t* m = mixed_.data() - first_;
+    const size_t n = ax_.w.size();
+    for (size_t i = 0; i < n; ++i) {
+      left_[i] = m[ax_.i0[i]];
+      right_[i] = m[ax_.i1[i]];
+    }
+    LerpPixels(out, left_.data(), right_.data(), w4_.data(), static_cast<int32_t>(n));
+  }
+
+ private:
+  const LinearAxis& ax_;
+  int32_t first_;
+  std::vector<uint16_t> w4_;
+  std::vector<uint32_t> mixed_, left_, right_;
+};
 
 }  // namespace
 
@@ -53,9 +69,11 @@ void Draw(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRe
   const int32_t n = mx.end - mx.begin;
   std::vector<uint32_t> row(stretched ? static_cast<size_t>(n) : 0);
   LinearAxis lx, ly;
+  std::optional<LinearRows> rows;
   if (linear) {
     lx = MapLinear(mx, dstRect.left, dstRect.right, srcRect.left, srcRect.right, src.width);
     ly = MapLinear(my, dstRect.top, dstRect.bottom, srcRect.top, srcRect.bottom, src.height);
+    rows.emplace(lx);
   }
   for (int32_t y = my.begin; y < my.end; ++y) {
     uint32_t* d = dst.Row(y) + mx.begin;
@@ -64,7 +82,7 @@ void Draw(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& srcRe
       s = src.Row(my.Source(y)) + mx.begin + mx.offset;
     } else if (linear) {
       const size_t k = static_cast<size_t>(y - my.begin);
-      LinearRow(row.data(), src.Row(ly.i0[k]), src.Row(ly.i1[k]), ly.w[k], lx);
+      rows->Row(row.data(), src.Row(ly.i0[k]), src.Row(ly.i1[k]), ly.w[k]);
       s = row.data();
     } else {
       const uint32_t* sr = src.Row(my.Source(y));

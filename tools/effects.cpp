@@ -10,7 +10,7 @@
 
 #include "gfx/sample_pictures.h"
 #include "tools/commands.h"
-#include "tools/effects_render.h"
+#include "transitions/memory_render.h"
 #include "tools/effects_sheet.h"
 #include "tools/png.h"
 #include "transitions/catalogue.h"
@@ -21,7 +21,7 @@ namespace {
 constexpr int32_t kMaxSide = 8192;
 
 struct Options {
-  EffectRender render;
+  MemoryRender render;
   bool haveEffect = false;
   std::string out;
 };
@@ -80,12 +80,12 @@ int List() {
 
 int Render(const Options& o) {
   if (!o.haveEffect || !MakeDir(o.out)) return 1;
-  const EffectRender& r = o.render;
+  const MemoryRender& r = o.render;
   bool ok = WritePng(Path(o.out, "old.png"), SampleOldPicture(r.width, r.height)) &&
             WritePng(Path(o.out, "new.png"), SampleNewPicture(r.width, r.height));
   ContactSheet sheet(r.width, r.height, 200);
   int32_t index = 0;
-  RenderEffect(r, [&](const Bitmap& frame, bool) {
+  RenderInMemory(r, [&](const Bitmap& frame, bool) {
     char name[32];
     std::snprintf(name, sizeof name, "frame-%04d.png", ++index);
     ok = WritePng(Path(o.out, name), frame) && ok;
@@ -102,7 +102,7 @@ int Render(const Options& o) {
 
 int Gallery(Options o) {
   if (!MakeDir(o.out)) return 1;
-  EffectRender& r = o.render;
+  MemoryRender& r = o.render;
   ContactSheet index(r.width, r.height, 96);
   std::string html = "<!DOCTYPE html><title>Transition effects</title><body style=\"background:#202020;color:#eee\">\n";
   bool ok = true;
@@ -110,7 +110,7 @@ int Gallery(Options o) {
     r.effect = n;
     ContactSheet sheet(r.width, r.height, 96);
     std::vector<Bitmap> frames;
-    RenderEffect(r, [&](const Bitmap& frame, bool) {
+    RenderInMemory(r, [&](const Bitmap& frame, bool) {
       sheet.Add(frame);
       frames.push_back(frame);
     });

@@ -23,9 +23,9 @@ bool EndsWithoutFinalPaint(int32_t effect, const Size& s) {
   return false;
 }
 
-class TransitionSweep : public TransitionTest, public ::testing::WithParamInterface<int32_t> {};
+class EffectSweep : public TransitionTest, public ::testing::WithParamInterface<int32_t> {};
 
-TEST_P(TransitionSweep, EndsOnTheNewFrameAndStaysInside) {
+TEST_P(EffectSweep, EndsOnTheNewFrameAndStaysInside) {
   const int32_t effect = GetParam();
   const Size sizes[] = {{800, 600}, {1024, 768}, {119, 95}, {801, 601}, {7, 5}};
   EffectRunOptions options;
@@ -45,7 +45,7 @@ TEST_P(TransitionSweep, EndsOnTheNewFrameAndStaysInside) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllEffects, TransitionSweep, ::testing::Range(1, kEffectCount + 1));
+INSTANTIATE_TEST_SUITE_P(AllEffects, EffectSweep, ::testing::Range(1, kEffectCount + 1));
 
 }  // namespace
 }  // namespace lw
