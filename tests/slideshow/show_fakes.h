@@ -34,7 +34,7 @@ class FakeTimer : public Timer {
 // found by that position.
 class FakeFiles : public MemberFiles {
  public:
-  std::string TempFolder() override { return "/tmp/lw/"; }
+  std::string TempFolder() override { return folder; }
   void Extract(const MemberRef& m, const std::string& path) override {
     files[path] = m.position;
     extracted.push_back(path);
@@ -43,6 +43,7 @@ class FakeFiles : public MemberFiles {
     files.erase(path);
     deleted.push_back(path);
   }
+  std::string folder = "/tmp/lw/";
   std::map<std::string, int64_t> files;
   std::vector<std::string> extracted, deleted;
 };
@@ -233,7 +234,7 @@ class ShowFixture {
     if (!show) {
       show = std::make_unique<SlideShow>(ShowData{header, effect, items, masks, layout},
                                          SlideShowPorts{timer, pictures, text, files, screen, video, transitions,
-                                                        gif, host});
+                                                        gifPort ? *gifPort : gif, host});
       show->PrepareBackground(W_, H_);
     }
     return *show;
@@ -259,6 +260,7 @@ class ShowFixture {
   FakeVideo video;
   FakeTransitions transitions;
   FakeGif gif;
+  SlideGif* gifPort = nullptr;  // another GIF playback instead of `gif`
   FakeHost host;
   std::unique_ptr<SlideShow> show;
 
