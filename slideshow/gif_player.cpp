@@ -19,14 +19,6 @@ bool GifPlayer::LoadGif() {
   return true;
 }
 
-bool GifPlayer::LoadGif(const std::string& path, Bitmap& firstFrame) {
-  GifFileName = path;
-  GifFrameIndex = 0;
-  if (!LoadGif()) return false;
-  firstFrame = animator_->Render(0);
-  return true;
-}
-
 void GifPlayer::AnimateGif() {
   if (!image_ || image_->frames.size() < 2) return;
   timer_.SetInterval(1);
@@ -39,14 +31,12 @@ void GifPlayer::GifTimerTimer() {
   const size_t count = image_->frames.size();
   if (GifFrameIndex < 0 || static_cast<size_t>(GifFrameIndex) >= count) return;
 
-  if (ImageSurface* surface = slide_.ShowSurface()) {
-    Bitmap frame = animator_->Render(static_cast<size_t>(GifFrameIndex));
-    frame.drawMode = image_->transparent ? DrawMode::kBlend : DrawMode::kOpaque;
-    frame.filter = StretchFilter::kLinear;
-    Bitmap shown = slide_.GifBase();
-    Draw(shown, slide_.SlideRect(), frame, frame.BoundsRect());
-    surface->Store(shown, true);
-  }
+  Bitmap frame = animator_->Render(static_cast<size_t>(GifFrameIndex));
+  frame.drawMode = image_->transparent ? DrawMode::kBlend : DrawMode::kOpaque;
+  frame.filter = StretchFilter::kLinear;
+  Bitmap shown = slide_.GifBase();
+  Draw(shown, slide_.SlideRect(), frame, frame.BoundsRect());
+  slide_.ShowSurface().CopyRect(shown.BoundsRect(), shown, shown.BoundsRect());
 
   // The frame just drawn stays for its own delay.
   const uint32_t delay = std::max(image_->frames[static_cast<size_t>(GifFrameIndex)].delayMs, kGifMinFrameDelayMs);

@@ -8,10 +8,9 @@
 
 #include "common/timer.h"
 #include "gfx/bitmap.h"
+#include "gfx/paint_target.h"
 #include "slideshow/gif_animator.h"
 #include "slideshow/gif_image.h"
-#include "slideshow/slide_gif.h"
-#include "slideshow/slide_screen.h"
 
 namespace lw {
 
@@ -23,15 +22,15 @@ class GifSlide {
   virtual const Bitmap& GifBase() const = 0;
   // Where the slide's picture lies on the frame.
   virtual Rect SlideRect() const = 0;
-  // The image control that received the slide; null before any picture slide.
-  virtual ImageSurface* ShowSurface() = 0;
+  // The surface that received the slide.
+  virtual PaintTarget& ShowSurface() = 0;
 };
 
 // The shortest time a frame stays: a stored delay of 0 would otherwise stop
 // the timer, and with it the animation, for good.
 constexpr uint32_t kGifMinFrameDelayMs = 10;
 
-class GifPlayer : public SlideGif {
+class GifPlayer {
  public:
   // Takes over gifTimer's OnTimer.
   GifPlayer(Timer& gifTimer, GifSlide& slide);
@@ -44,15 +43,12 @@ class GifPlayer : public SlideGif {
   // Reads GifFileName into a new image and animator (after StopGif); false,
   // and nothing loaded, when the file is no readable GIF.
   bool LoadGif();
-  // The slide loader's entry: LoadGif for the file at path from frame 0,
-  // which it gives composed on the logical screen (transparent pixels 0).
-  bool LoadGif(const std::string& path, Bitmap& firstFrame) override;
   // Starts the animation when the loaded GIF has more than one frame.
-  void AnimateGif() override;
+  void AnimateGif();
   // The timer's tick: draws frame GifFrameIndex and arms the next tick.
   void GifTimerTimer();
   // Stops the animation and releases the image and the animator.
-  void StopGif() override;
+  void StopGif();
 
   const GifImage* Image() const { return image_.get(); }
   GifAnimator* Animator() { return animator_.get(); }

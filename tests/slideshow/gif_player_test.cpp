@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "gfx/memory_target.h"
 #include "slideshow/gif_player.h"
 #include "tests/slideshow/gif_builder.h"
-#include "tests/slideshow/show_fakes.h"
 
 namespace lw {
 namespace {
@@ -61,10 +61,10 @@ class FakeSlide : public GifSlide {
   }
   const Bitmap& GifBase() const override { return base; }
   Rect SlideRect() const override { return Rect{2, 1, 6, 4}; }
-  ImageSurface* ShowSurface() override { return &surface; }
+  PaintTarget& ShowSurface() override { return surface; }
 
   Bitmap base;
-  test::FakeSurface surface;
+  MemoryTarget surface;
 };
 
 constexpr uint32_t kColors[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
@@ -98,7 +98,7 @@ class GifPlayback : public ::testing::Test {
 
   // The frame on screen, by its colour at the picture's centre; -1 for none.
   int ShownFrame() const {
-    uint32_t rgb = slide.surface.canvas.surface.At(3, 2) & 0xFFFFFF;
+    uint32_t rgb = slide.surface.surface.At(3, 2) & 0xFFFFFF;
     for (int k = 0; k < 4; ++k)
       if (rgb == kColors[k]) return k;
     return -1;
@@ -159,9 +159,9 @@ TEST_F(GifPlayback, StopGifEndsTheAnimationAndReleasesTheGif) {
   EXPECT_FALSE(timer.Enabled());
   EXPECT_EQ(player.Image(), nullptr);
   EXPECT_EQ(player.Animator(), nullptr);
-  Bitmap before = slide.surface.canvas.surface;
+  Bitmap before = slide.surface.surface;
   player.GifTimerTimer();  // a tick already queued draws nothing
-  EXPECT_EQ(slide.surface.canvas.surface.pixels, before.pixels);
+  EXPECT_EQ(slide.surface.surface.pixels, before.pixels);
 }
 
 TEST_F(GifPlayback, UnreadableFileLoadsNothing) {
@@ -184,7 +184,7 @@ TEST_F(GifPlayback, TransparentPixelsShowTheBase) {
   player.AnimateGif();
   for (int k = 0; k < 2; ++k) {
     Watch(timer.now + 100);
-    const Bitmap& s = slide.surface.canvas.surface;
+    const Bitmap& s = slide.surface.surface;
     for (int32_t y = 0; y < 6; ++y)
       for (int32_t x = 0; x < 8; ++x) {
         bool inPicture = x >= 2 && x < 6 && y >= 1 && y < 4;
