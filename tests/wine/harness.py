@@ -24,7 +24,7 @@ What one Session gives a test:
   host_preview() (a window with a 152 x 112 preview area; its handle);
 - screenshot(path=None) of the whole screen, pixel probes on the result;
 - xdotool input: key(...), move(x, y), click(x, y);
-- registry: reg_query, reg_add, reg_delete (wine reg);
+- registry: reg_query, reg_add, reg_delete;
 - the temporary folder the program uses, as a Unix path: temp_folder().
 
 Packages are built with the project's own writer (`lumaweave pack`).
@@ -320,6 +320,7 @@ class Session:
         self.procs = []
         self._driver = None
         self._driver_out = b""
+        self.driver_code = None  # exit code of the last driver command
         self.xvfb = None
         self.lock = None
         self.work = None
@@ -433,6 +434,7 @@ class Session:
                 continue
             obj = json.loads(raw.decode("utf-8", "replace"))
             if list(obj) == ["end"]:
+                self.driver_code = obj["end"]
                 return results
             results.append(obj)
 
@@ -539,27 +541,21 @@ class Session:
 
     # -- registry and files -------------------------------------------------------
 
-    def _reg(self, *args):
-        return subprocess.run([_loader(), "reg", *args], env=self.env, capture_output=True, timeout=60)
-
     def reg_query(self, key, value):
-        """(type, data) of a registry value, or None."""
-        r = self._reg("query", key, "/v", value)
-        if r.returncode != 0:
-            return None
-        for line in r.stdout.decode("utf-8", "replace").splitlines():
-            parts = line.strip().split(None, 2)
-            if len(parts) >= 2 and parts[0].lower() == value.lower() and parts[1].startswith("REG_"):
-                return parts[1], parts[2] if len(parts) > 2 else ""
-        return None
+        """(type, data) of a registry value ("HKCU\\..." or "HKLM\\..."), or
+        None; REG_DWORD data is an int, REG_BINARY data a hex text."""
+        r = self.driver("regget", key, value)[0]
+        return None if r.get("missing") else (r["type"], r["data"])
 
     def reg_add(self, key, value, kind, data):
-        r = self._reg("add", key, "/v", value, "/t", kind, "/d", str(data), "/f")
-        if r.returncode != 0:
-            raise HarnessError("reg add %s %s failed" % (key, value))
+        """Writes REG_DWORD (int), REG_SZ (text) or REG_BINARY (hex text)."""
+        self.driver("regset", key, value, kind, data)
+        if self.driver_code != 0:
+            raise HarnessError("could not write %s\\%s" % (key, value))
 
     def reg_delete(self, key, value=None):
-        self._reg("delete", key, *(["/v", value] if value else []), "/f")
+        """Deletes a value, or without one the key and everything below it."""
+        self.driver("regdel", key, *([value] if value is not None else []))
 
     def unix_path(self, windows_path):
         drive, rest = windows_path[:2].lower(), windows_path[2:]

@@ -14,6 +14,13 @@
 //                                                     runs until killed
 //   lwdriver folders                                 the temporary and History
 //                                                     folders, the system version
+//   lwdriver regget KEY VALUE                        a registry value under
+//                                                     HKCU\ or HKLM\: {"type",
+//                                                     "data"} or {"missing"}
+//   lwdriver regset KEY VALUE TYPE DATA              writes REG_DWORD (decimal),
+//                                                     REG_SZ or REG_BINARY (hex)
+//   lwdriver regdel KEY [VALUE]                      deletes a value, or the key
+//                                                     with everything below it
 //   lwdriver serve                                   reads commands from stdin,
 //                                                     one per line, arguments
 //                                                     separated by tabs; after
@@ -25,6 +32,7 @@
 // [x, y] of the client area), "parent", "owner",
 // "visible", "enabled", "children" (direct children, same fields, no
 // children of their own)}.
+#define _WIN32_WINNT 0x0601
 #include <windows.h>
 #include <shlobj.h>
 
@@ -216,6 +224,93 @@ int Folders() {
   return 0;
 }
 
+// "HKCU\Software\X" -> HKEY_CURRENT_USER and "Software\X".
+HKEY SplitRoot(const std::string& key, std::string& rest) {
+  const size_t slash = key.find('\\');
+  const std::string root = key.substr(0, slash);
+  rest = slash == std::string::npos ? "" : key.substr(slash + 1);
+  if (root == "HKCU" || root == "HKEY_CURRENT_USER") return HKEY_CURRENT_USER;
+  if (root == "HKLM" || root == "HKEY_LOCAL_MACHINE") return HKEY_LOCAL_MACHINE;
+  return nullptr;
+}
+
+int RegGet(const std::string& key, const std::string& value) {
+  std::string path;
+  HKEY root = SplitRoot(key, path);
+  HKEY k;
+  if (!root || RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) {
+    PrintLine("{\"missing\": true}");
+    return 0;
+  }
+  DWORD type = 0, size = 0;
+  std::vector<unsigned char> data;
+  LONG r = RegQueryValueExA(k, value.c_str(), nullptr, &type, nullptr, &size);
+  if (r == ERROR_SUCCESS) {
+    data.resize(size + 1);
+    r = RegQueryValueExA(k, value.c_str(), nullptr, &type, data.data(), &size);
+  }
+  RegCloseKey(k);
+  if (r != ERROR_SUCCESS) {
+    PrintLine("{\"missing\": true}");
+    return 0;
+  }
+  if (type == REG_DWORD && size == 4) {
+    DWORD v;
+    std::memcpy(&v, data.data(), 4);
+    PrintLine("{\"type\": \"REG_DWORD\", \"data\": " + std::to_string(v) + "}");
+  } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    std::string text(reinterpret_cast<const char*>(data.data()), size);
+    if (!text.empty() && text.back() == 0) text.pop_back();
+    PrintLine("{\"type\": \"REG_SZ\", \"data\": " + Json(text) + "}");
+  } else {
+    std::string hex;
+    char byte[3];
+    for (DWORD i = 0; i < size; ++i) {
+      std::snprintf(byte, sizeof byte, "%02x", data[i]);
+      hex += byte;
+    }
+    PrintLine("{\"type\": \"REG_BINARY\", \"data\": \"" + hex + "\"}");
+  }
+  return 0;
+}
+
+int RegSet(const std::string& key, const std::string& value, const std::string& type, const std::string& data) {
+  std::string path;
+  HKEY root = SplitRoot(key, path);
+  HKEY k;
+  if (!root || RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) != ERROR_SUCCESS)
+    return 1;
+  LONG r;
+  if (type == "REG_DWORD") {
+    const DWORD v = static_cast<DWORD>(std::strtoll(data.c_str(), nullptr, 10));
+    r = RegSetValueExA(k, value.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
+  } else if (type == "REG_SZ") {
+    r = RegSetValueExA(k, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>(data.size() + 1));
+  } else if (type == "REG_BINARY") {
+    std::vector<BYTE> bytes;
+    for (size_t i = 0; i + 1 < data.size(); i += 2)
+      bytes.push_back(static_cast<BYTE>(std::strtoul(data.substr(i, 2).c_str(), nullptr, 16)));
+    r = RegSetValueExA(k, value.c_str(), 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+  } else {
+    r = ERROR_INVALID_PARAMETER;
+  }
+  RegCloseKey(k);
+  return r == ERROR_SUCCESS ? 0 : 1;
+}
+
+int RegDel(const std::string& key, const std::string* value) {
+  std::string path;
+  HKEY root = SplitRoot(key, path);
+  if (!root) return 1;
+  if (!value) return RegDeleteTreeA(root, path.c_str()) == ERROR_SUCCESS ? 0 : 1;
+  HKEY k;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_WRITE, &k) != ERROR_SUCCESS) return 1;
+  const LONG r = RegDeleteValueA(k, value->c_str());
+  RegCloseKey(k);
+  return r == ERROR_SUCCESS ? 0 : 1;
+}
+
 int Run(const std::vector<std::string>& args);
 
 // Answers commands until stdin ends: one wine process for a whole test.
@@ -253,6 +348,10 @@ int Run(const std::vector<std::string>& args) {
     return Host(args.size() > 2 ? std::atoi(args[1].c_str()) : 400, args.size() > 2 ? std::atoi(args[2].c_str()) : 300,
                 args.size() > 3 ? args[3] : "Preview Host");
   if (command == "folders") return Folders();
+  if (command == "regget" && args.size() == 3) return RegGet(args[1], args[2]);
+  if (command == "regset" && args.size() == 5) return RegSet(args[1], args[2], args[3], args[4]);
+  if (command == "regdel" && (args.size() == 2 || args.size() == 3))
+    return RegDel(args[1], args.size() == 3 ? &args[2] : nullptr);
   if (command == "serve") return Serve();
   std::fprintf(stderr, "lwdriver: unknown command or arguments: %s\n", command.c_str());
   return 2;
@@ -262,7 +361,7 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fputs("usage: lwdriver list|window|click|send|host|folders|serve ...\n", stderr);
+    std::fputs("usage: lwdriver list|window|click|send|host|folders|regget|regset|regdel|serve ...\n", stderr);
     return 2;
   }
   return Run(std::vector<std::string>(argv + 1, argv + argc));
