@@ -95,7 +95,8 @@ bool TSSWindow::ReadData(bool ConfigurationMode) {
     window_.SetApplicationTitle(texts.Title());
     window_.SetCaption(texts.Title());
   }
-  (void)ConfigurationMode;  // the dialog and the show's records are read by their own steps
+  // The show goes on to read its records here; the dialog needs no more.
+  static_cast<void>(ConfigurationMode);
   file.reset();
 
   if (PresentationMode) {
@@ -121,6 +122,8 @@ void TSSWindow::LoadPreviewImage() {
     std::unique_ptr<FileSource> file = FileSource::Open(program);
     if (!file || ReadPackageHeader(*file, header, layout) != PackageError::None) return;
   }
+  PackageHeaderImage = header;
+  PackageFileLayout = layout;
   if (header.PreviewSize <= 0) return;
   const std::string picture = TempFolder(window_.TempFolders()) + kTempPreview;
   ExtractMember(program, picture, false, layout.Start(Section::Preview), header.PreviewSize, header.PreviewSize);
