@@ -10,7 +10,8 @@
 namespace lw {
 namespace {
 
-constexpr int32_t kSequential = 0, kRandom = 1, kShuffle = 2;
+// Display orders; 0 and anything unknown run sequentially.
+constexpr int32_t kRandom = 1, kShuffle = 2;
 
 // Interval of the slide timer for a time in seconds. Windows timers take at
 // most 0x7FFFFFFF ms; a negative time never fires, like 0.
