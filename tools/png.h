@@ -6,8 +6,11 @@
 
 namespace lw {
 
+enum class PngAlpha { kDrop, kKeep };
+
 // Writes the bitmap as an 8-bit RGB PNG; the alpha bytes are dropped, as a
-// screen shows none. False when the file cannot be written.
-bool WritePng(const std::string& path, const Bitmap& bmp);
+// screen shows none, unless kept (RGBA, for pictures with transparency).
+// False when the file cannot be written.
+bool WritePng(const std::string& path, const Bitmap& bmp, PngAlpha alpha = PngAlpha::kDrop);
 
 }  // namespace lw

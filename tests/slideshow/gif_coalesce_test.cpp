@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -249,6 +250,64 @@ TEST_F(GifCoalesce, DelaysAndLoopFlagAsWritten) {
   ASSERT_EQ(img.frames.size(), 2u);
   EXPECT_EQ(img.frames[0].delayMs, 65540u);
   EXPECT_EQ(img.frames[1].delayMs, 655350u);
+}
+
+// The lumaweave tool next to this test binary; empty when it was not built.
+std::string Tool() {
+  std::error_code ec;
+  const std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / "lumaweave";
+  return !ec && std::filesystem::exists(tool) ? tool.string() : "";
+}
+
+std::string RunCommand(const std::string& command, int& status) {
+  std::string out;
+  FILE* p = popen((command + " 2>&1").c_str(), "r");
+  if (!p) return out;
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+  status = pclose(p);
+  return out;
+}
+
+TEST_F(GifCoalesce, ToolWritesEveryComposedFrameAsPng) {
+  const std::string tool = Tool();
+  if (tool.empty()) GTEST_SKIP() << "lumaweave was not built";
+  Write("source.gif", Layers());
+  Convert("-delay 10 'source.gif[0]' -delay 20 'source.gif[1]' -delay 0 'source.gif[2]' "
+          "-dispose Background -delay 6554 'source.gif[3]' -dispose Previous -delay 5 'source.gif[4]' anim.gif");
+  int status = -1;
+  const std::string out = RunCommand(tool + " gif " + Path("anim.gif") + " --out " + Path("frames"), status);
+  EXPECT_EQ(status, 0) << out;
+  // No loop block: ImageMagick writes one only with -loop.
+  GifImage img = Read("anim.gif");
+  EXPECT_EQ(out, std::string("frame 1: 100 ms\nframe 2: 200 ms\nframe 3: 0 ms\nframe 4: 65540 ms\nframe 5: 50 ms\n") +
+                     (img.loops ? "loop: yes\n" : "loop: no\n"));
+
+  Convert("anim.gif -coalesce -depth 8 RGBA:coalesced.rgba");
+  const std::vector<uint8_t> ref = ReadAll(Path("coalesced.rgba"));
+  const size_t frameBytes = 16 * 12 * 4;
+  ASSERT_EQ(ref.size(), 5 * frameBytes);
+  for (int k = 1; k <= 5; ++k) {
+    char png[32];
+    std::snprintf(png, sizeof png, "frames/frame-%04d.png", k);
+    Convert(std::string(png) + " -depth 8 RGBA:png.rgba");
+    const std::vector<uint8_t> got = ReadAll(Path("png.rgba"));
+    ASSERT_EQ(got.size(), frameBytes) << png;
+    int bad = 0;
+    for (size_t i = 0; i < frameBytes; i += 4) {
+      const uint8_t* want = &ref[(k - 1) * frameBytes + i];
+      const bool same = got[i + 3] == want[3] && (want[3] == 0 ? got[i] == 0 && got[i + 1] == 0 && got[i + 2] == 0
+                                                                : std::equal(want, want + 3, &got[i]));
+      if (!same) ++bad;
+    }
+    EXPECT_EQ(bad, 0) << png;
+  }
+
+  Write("broken.gif", {'G', 'I', 'F', '8', '9', 'a', 1});
+  EXPECT_NE(RunCommand(tool + " gif " + Path("broken.gif") + " --out " + Path("none"), status).find("not a GIF"),
+            std::string::npos);
+  EXPECT_NE(status, 0);
 }
 
 TEST(GifAnimator, RenderingBackwardsStartsOver) {
