@@ -7,10 +7,12 @@ namespace lw {
 namespace {
 
 // a * wa + b * wb, with wa + wb = 255, divided by 255 and rounded. The sum
-// fits 16 bits, so compilers keep it in 16-bit vector lanes.
+// fits 16 bits, so compilers keep it in 16-bit vector lanes; t * 257 >> 16
+// divides t - 128 by 255 with rounding for every such sum and maps to one
+// high-half multiply.
 inline uint8_t Mix(uint8_t a, uint8_t b, uint16_t wa, uint16_t wb) {
   const uint16_t t = static_cast<uint16_t>(a * wa + b * wb + 128);
-  return static_cast<uint8_t>((t + (t >> 8)) >> 8);
+  return static_cast<uint8_t>((uint32_t{t} * 257) >> 16);
 }
 
 // Bytes per block: whole blocks run as fixed-length loops, which compilers

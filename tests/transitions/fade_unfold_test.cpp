@@ -1,6 +1,7 @@
 // The fade unfolds through the engine, and the fold-fade's graded strip.
 #include <gtest/gtest.h>
 
+#include "common/random.h"
 #include "tests/transitions/test_doubles.h"
 #include "transitions/tfoldfade.h"
 #include "transitions/transition_state.h"
@@ -43,6 +44,20 @@ TEST_F(FadeUnfold, StripAlphaIsGradedAndRoundedUp) {
   EXPECT_EQ(StripAlpha(3, 2, 4), (V{255, 170, 85, 0}));
   EXPECT_EQ(StripAlpha(4, 2, 4), (V{0, 85, 170, 255}));
   EXPECT_EQ(StripAlpha(1, 2, 1), (V{255, 0}));
+}
+
+TEST_F(FadeUnfold, OtherGradientsDrawEachPixelsAlphaFromTheGenerator) {
+  SetRandSeed(77);
+  std::vector<uint32_t> expected;
+  for (int i = 0; i < 6; ++i) expected.push_back(static_cast<uint32_t>(Random(256)));
+  SetRandSeed(77);
+  const Bitmap image(20, 20, 0x00123456);
+  TFoldFade f;
+  f.Init(0, 0, 3, 2, 1, 0, 0, image, image, 0);
+  f.Step();
+  std::vector<uint32_t> alpha;
+  for (uint32_t p : f.Strip.pixels) alpha.push_back(p >> 24);  // row by row
+  EXPECT_EQ(alpha, expected);
 }
 
 // The colours of the target after a frame of a horizontal fade unfold: the
