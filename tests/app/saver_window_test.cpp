@@ -191,6 +191,12 @@ TEST_F(SaverWindowTest, PreviewStretchesThePackagePictureAndDeletesItsFile) {
   EXPECT_GE(black, 0);
   EXPECT_EQ(window.shownPicture, c.preview);
   EXPECT_FALSE(std::filesystem::exists(picture));
+
+  window.shownPicture.clear();
+  form->LoadPreviewImage();
+  EXPECT_EQ(window.Calls("ShowPreviewPicture").size(), 2u);
+  EXPECT_EQ(window.shownPicture, c.preview);
+  EXPECT_FALSE(std::filesystem::exists(picture));
 }
 
 TEST_F(SaverWindowTest, PreviewWithoutPictureStaysBlackAndSilent) {

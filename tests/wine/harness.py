@@ -64,8 +64,6 @@ WINESERVER = "/usr/lib/wine/wineserver"
 WS_CHILD = 0x40000000
 WS_CAPTION = 0x00C00000
 WS_THICKFRAME = 0x00040000
-WS_BORDER = 0x00800000
-WS_DLGFRAME = 0x00400000
 WS_EX_TOPMOST = 0x00000008
 
 
@@ -288,23 +286,33 @@ def bmp(width, height, color_at):
 
 
 class Package:
-    """What `lumaweave pack` appends: header fields and texts by name, plus
-    members as files (written next to the manifest)."""
+    """A manifest for `lumaweave pack` (docs/manifest.md): header fields and
+    texts by name, the preview picture as bytes, other files as bytes by
+    name for the entries that name them, and any other manifest key as is:
 
-    def __init__(self, title=None, header=None, texts=None, preview=None):
+        Package(title="Autumn", header={"Seconds": 5},
+                files={"a.bmp": bmp(...)}, items=[{"file": "a.bmp"}])
+    """
+
+    def __init__(self, title=None, header=None, texts=None, preview=None, files=None, **entries):
         self.header = dict(header or {})
         self.texts = dict(texts or {})
         if title is not None:
             self.texts["Title"] = title
         self.preview = preview
+        self.files = dict(files or {})
+        self.entries = entries
 
     def manifest(self, folder, program):
-        m = {"program": program, "header": self.header, "texts": self.texts}
+        """The manifest as a dict, its files written into folder."""
+        files = dict(self.files)
+        m = {"program": program, "header": self.header, "texts": self.texts, **self.entries}
         if self.preview is not None:
-            path = os.path.join(folder, "preview.bmp")
-            with open(path, "wb") as f:
-                f.write(self.preview)
-            m["preview"] = path
+            files["preview.bmp"] = self.preview
+            m["preview"] = "preview.bmp"
+        for name, data in files.items():
+            with open(os.path.join(folder, name), "wb") as f:
+                f.write(data)
         return m
 
 
