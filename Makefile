@@ -13,7 +13,7 @@ deps:
 build/native/Makefile:
 	cmake $(CMAKE_GEN) -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 build/asan/Makefile:
-	CC=clang CXX=clang++ cmake $(CMAKE_GEN) -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug \
+	CC=clang CXX=clang++ cmake $(CMAKE_GEN) -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DLW_SANITIZE=address,undefined -DLW_FUZZ=ON
 build/tsan/Makefile:
 	cmake $(CMAKE_GEN) -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLW_SANITIZE=thread
