@@ -1,5 +1,6 @@
 #include "gfx/copy.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "gfx/axis_map.h"
@@ -22,6 +23,8 @@ void CopyRect(Bitmap& dst, const Rect& dstRect, const Bitmap& src, const Rect& s
       std::memmove(d, src.Row(sy) + mx.begin + mx.offset, n * 4);
     } else if (sy == prevSrcRow && &dst != &src) {
       std::memcpy(d, prevDst, n * 4);  // a source row stretched over several rows
+    } else if (srcRect.Width() == 1) {
+      std::fill(d, d + n, src.Row(sy)[mx.src[0]]);  // one column stretched across
     } else {
       const uint32_t* s = src.Row(sy);
       const int32_t* xs = mx.src.data();

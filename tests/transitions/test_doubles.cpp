@@ -1,6 +1,8 @@
 #include "tests/transitions/test_doubles.h"
 
 #include <chrono>
+#include <map>
+#include <tuple>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -93,12 +95,12 @@ void TransitionTest::SetUp() { ClearTransitionState(); }
 void TransitionTest::TearDown() { ClearTransitionState(); }
 
 namespace {
-// The sample pictures of the last size asked for: sweeps ask for one size many times.
+// Sweeps ask for the same few sizes again and again.
 const Bitmap& CachedPicture(bool isNew, int32_t w, int32_t h) {
-  static Bitmap cache[2];
-  Bitmap& b = cache[isNew];
-  if (b.width != w || b.height != h || b.Empty()) b = isNew ? SampleNewPicture(w, h) : SampleOldPicture(w, h);
-  return b;
+  static std::map<std::tuple<bool, int32_t, int32_t>, Bitmap> cache;
+  auto [it, added] = cache.try_emplace({isNew, w, h});
+  if (added) it->second = isNew ? SampleNewPicture(w, h) : SampleOldPicture(w, h);
+  return it->second;
 }
 }  // namespace
 
