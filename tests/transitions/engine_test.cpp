@@ -137,7 +137,7 @@ TEST_F(EngineTest, StopFlagEndsWithinOneFrameOnTheExactNewFrame) {
         if (wait == 2) *flag = 1;
       };
       const EffectRun run = RunEffectOnMemory(effect, 64, 48, 32, options);
-      EXPECT_LE(run.waits, 2) << effect;
+      EXPECT_EQ(run.waits, 2) << effect;
       EXPECT_TRUE(FrameEquals(run.target, run.newFrame)) << effect;
       EXPECT_TRUE(OutsideUntouched(run.target, 64, 48)) << effect;
       EXPECT_EQ(TransitionRunning, 0);
@@ -154,7 +154,7 @@ TEST_F(EngineTest, AbortWithSkipFinalPaintKeepsThePartialFrame) {
       if (wait == 2) AbortRequested = 1;
     };
     const EffectRun run = RunEffectOnMemory(effect, 64, 48, 32, options);
-    EXPECT_LE(run.waits, 2) << effect;
+    EXPECT_EQ(run.waits, 2) << effect;
     EXPECT_FALSE(FrameEquals(run.target, run.newFrame)) << effect;
     EXPECT_TRUE(OutsideUntouched(run.target, 64, 48)) << effect;
     // Nothing is painted after the frame in which the stop was seen.
@@ -179,6 +179,34 @@ TEST_F(EngineTest, FailureEndsSilentlyAndStillClearsTheRunningState) {
   EXPECT_TRUE(worker.NewImage.Empty());
   EXPECT_TRUE(worker.OldImage.Empty());
   EXPECT_TRUE(worker.WorkImage.Empty());
+
+  // On its own thread the failure comes back from the UI thread's paint; the
+  // completion handler still runs.
+  RunTransition(target, SampleNewPicture(20, 10), 23, false, 8, 0, clock, ui);
+  ASSERT_NE(CurrentTransition, nullptr);
+  bool handled = false;
+  CurrentTransition.load()->OnTerminate = [&] { handled = true; };
+  FinishTransitions(ui);
+  EXPECT_TRUE(handled);
+  EXPECT_EQ(TransitionRunning, 0);
+  EXPECT_EQ(CurrentTransition, nullptr);
+}
+
+TEST_F(EngineTest, StepCountZeroEndsSilentlyWhereTheGeometryDividesByIt) {
+  struct Case {
+    int32_t effect;
+    bool finalPaint;  // geometry that never divides by the step count runs on
+  };
+  const Case cases[] = {{1, false},   {10, false},  {23, false}, {61, true},   {65, false},
+                        {69, false},  {70, false},  {71, false}, {77, false},  {100, true},
+                        {101, false}, {103, false}, {115, false}, {117, false}};
+  for (const Case& c : cases) {
+    const EffectRun run = RunEffectOnMemory(c.effect, 40, 30, 0, NoSnapshots());
+    EXPECT_EQ(FrameEquals(run.target, run.newFrame), c.finalPaint) << c.effect;
+    EXPECT_TRUE(OutsideUntouched(run.target, 40, 30)) << c.effect;
+    EXPECT_EQ(TransitionRunning, 0);
+    EXPECT_EQ(CurrentTransition, nullptr);
+  }
 }
 
 TEST_F(EngineTest, CheckedArithmeticFailsInsteadOfUndefinedResults) {

@@ -32,11 +32,12 @@ void FakeMainThread::RunSync(const std::function<void()>& fn) {
     fn();
     return;
   }
-  bool done = false;
+  Sync sync;
   std::unique_lock<std::mutex> lock(mutex_);
-  queue_.push_back(Item{fn, &done});
+  queue_.push_back(Item{fn, &sync});
   queued_.notify_all();
-  finished_.wait(lock, [&] { return done; });
+  finished_.wait(lock, [&] { return sync.done; });
+  if (sync.error) std::rethrow_exception(sync.error);
 }
 
 void FakeMainThread::Post(std::function<void()> fn) {
@@ -54,12 +55,20 @@ void FakeMainThread::ProcessPending() {
     work.swap(queue_);
   }
   for (Item& item : work) {
-    item.fn();
-    if (item.done) {
-      std::lock_guard<std::mutex> lock(mutex_);
-      *item.done = true;
-      finished_.notify_all();
+    if (!item.sync) {
+      item.fn();
+      continue;
     }
+    std::exception_ptr error;
+    try {
+      item.fn();
+    } catch (...) {
+      error = std::current_exception();
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    item.sync->error = error;
+    item.sync->done = true;
+    finished_.notify_all();
   }
 }
 

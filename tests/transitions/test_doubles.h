@@ -21,6 +21,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -34,7 +35,8 @@
 namespace lw {
 
 // The UI thread. RunSync from another thread queues the call and blocks until
-// the UI thread has run it in ProcessPending; on the UI thread it runs inline.
+// the UI thread has run it in ProcessPending (an exception it throws is thrown
+// again in the calling thread); on the UI thread it runs inline.
 class FakeMainThread : public MainThread {
  public:
   FakeMainThread();
@@ -49,9 +51,13 @@ class FakeMainThread : public MainThread {
   int posts() const { return posts_; }
 
  private:
+  struct Sync {
+    bool done = false;
+    std::exception_ptr error;
+  };
   struct Item {
     std::function<void()> fn;
-    bool* done = nullptr;  // set for a synchronous call
+    Sync* sync = nullptr;  // set for a synchronous call
   };
   std::mutex mutex_;
   std::condition_variable queued_, finished_;
