@@ -109,19 +109,21 @@ void LerpPixels(uint32_t* out, const uint32_t* a, const uint32_t* b, const uint1
 
 namespace {
 
-// True when every pixel's alpha is 255.
+// True when every pixel's alpha is 255. Looks at blocks of 64 pixels and
+// stops at the first block with a lower alpha: pictures with alpha show it early.
 bool AllOpaque(const uint32_t* p, int32_t n) {
   typedef uint32_t U32x4 __attribute__((vector_size(16)));
-  U32x4 all = U32x4{} + 0xFF000000u;
   int32_t i = 0;
-  for (; i + 4 <= n; i += 4) {
-    U32x4 v;
-    std::memcpy(&v, p + i, sizeof v);
-    all &= v;
-    // Pictures with alpha usually show it early: stop looking then.
-    if ((i & 63) == 60 && (all[0] & all[1] & all[2] & all[3]) != 0xFF000000u) return false;
+  for (; i + 64 <= n; i += 64) {
+    U32x4 all = U32x4{} + 0xFF000000u;
+    for (int32_t j = 0; j < 64; j += 4) {
+      U32x4 v;
+      std::memcpy(&v, p + i + j, sizeof v);
+      all &= v;
+    }
+    if ((all[0] & all[1] & all[2] & all[3]) != 0xFF000000u) return false;
   }
-  uint32_t a = all[0] & all[1] & all[2] & all[3];
+  uint32_t a = 0xFF000000u;
   for (; i < n; ++i) a &= p[i];
   return a == 0xFF000000u;
 }
