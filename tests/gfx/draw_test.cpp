@@ -55,6 +55,19 @@ TEST(GfxDraw, BlendWeighsByPixelAlphaTimesMasterAlpha) {
   }
 }
 
+TEST(GfxDraw, OneTransparentPixelDeepInALongRowKeepsItsAlpha) {
+  for (int32_t where : {3, 70, 150, 199}) {
+    Bitmap src(200, 1, Argb(255, 250, 250, 250));
+    src.At(where, 0) = Argb(0, 250, 250, 250);
+    src.drawMode = DrawMode::kBlend;
+    src.masterAlpha = 128;
+    Bitmap dst(200, 1, Argb(255, 0, 0, 0));
+    Draw(dst, 0, 0, src);
+    EXPECT_EQ(dst.At(where, 0), Argb(255, 0, 0, 0)) << where;
+    EXPECT_EQ(dst.At((where + 1) % 200, 0), Expected(src.At(0, 0), Argb(255, 0, 0, 0), 128 / 255.0)) << where;
+  }
+}
+
 TEST(GfxDraw, FullAndZeroWeightsAreExact) {
   Bitmap src(5, 1, Argb(255, 1, 2, 3));
   src.drawMode = DrawMode::kBlend;
