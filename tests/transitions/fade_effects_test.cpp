@@ -1,6 +1,7 @@
 // Crossfade and Fade To Black through the engine on a memory target.
 #include <gtest/gtest.h>
 
+#include "tests/transitions/mix_reference.h"
 #include "tests/transitions/test_doubles.h"
 #include "transitions/transition_state.h"
 
@@ -8,16 +9,6 @@ namespace lw {
 namespace {
 
 class FadeEffects : public TransitionTest {};
-
-// Colour bytes of over * w/255 + under * (255 - w)/255, rounded.
-uint32_t MixRgb(uint32_t over, uint32_t under, uint32_t w) {
-  uint32_t r = 0;
-  for (int s = 0; s < 24; s += 8) {
-    const uint32_t a = (over >> s) & 255, b = (under >> s) & 255;
-    r |= ((2 * (a * w + b * (255 - w)) + 255) / 510) << s;
-  }
-  return r;
-}
 
 // True when every pixel of the frame area of `shown` has the colour of
 // `over` mixed over `under` with weight w.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/random.h"
+#include "tests/transitions/mix_reference.h"
 #include "tests/transitions/test_doubles.h"
 #include "transitions/tfoldfade.h"
 #include "transitions/transition_state.h"
@@ -10,16 +11,6 @@ namespace lw {
 namespace {
 
 class FadeUnfold : public TransitionTest {};
-
-// Colour bytes of over * w/255 + under * (255 - w)/255, rounded.
-uint32_t MixRgb(uint32_t over, uint32_t under, uint32_t w) {
-  uint32_t r = 0;
-  for (int s = 0; s < 24; s += 8) {
-    const uint32_t a = (over >> s) & 255, b = (under >> s) & 255;
-    r |= ((2 * (a * w + b * (255 - w)) + 255) / 510) << s;
-  }
-  return r;
-}
 
 // Alpha bytes of every column (rows 1 and 2) or row (3 and 4) of a strip.
 std::vector<uint32_t> StripAlpha(int32_t gradient, int32_t w, int32_t h) {
